@@ -1,0 +1,141 @@
+// The operations that the event handlers may use on the window, and the names of its controls.
+// Standard C++ only: the handlers run the same on the real window and on the test host.
+#pragma once
+
+#include <array>
+#include <functional>
+#include <string>
+#include <string_view>
+
+// moc reads this header through the widgets that include it; its tokenizer knows no letters
+// beyond ASCII (ledgrün), and it needs nothing from here.
+#ifndef Q_MOC_RUN
+
+namespace kalvoran {
+
+// The five text fields of the calculator.
+enum class Field {
+    Text1, // source voltage, V
+    Text2, // voltage that each consumer needs, V
+    Text3, // number of consumers in series
+    Text4, // result, Ω (locked; written only by the calculation and the reset)
+    Text5, // current through the consumers, mA
+};
+
+// The window and its frames. Option buttons are exclusive within their immediate container only.
+enum class Container { Form1, Frame1, Frame2, Frame3, Frame4, Frame5, Frame6 };
+
+// The twenty-seven option buttons.
+enum class Option {
+    opt5v, opt12v, opt10, opt33, opt30, opt24, belque,                 // source voltage
+    ledgelb, ledgrün, ledrot, leduv, ledweiß, ledblau,                 // ultra-bright LEDs
+    belverbr, lednor,                                                  // consumer, directly in Frame2
+    lüft5v, lüft7v, lüft9v,                                            // fans
+    strombel, stromueber,                                              // current
+    verbr1, verbr2, verbr3, verbr4, verbr5, verbr6, belanz,            // number of consumers
+};
+
+struct FieldInfo {
+    Field field;
+    const char* name;
+};
+
+struct OptionInfo {
+    Option option;
+    const char* name;
+    Container container;
+};
+
+inline constexpr std::array<FieldInfo, 5> kFields{{
+    {Field::Text1, "Text1"},
+    {Field::Text2, "Text2"},
+    {Field::Text3, "Text3"},
+    {Field::Text4, "Text4"},
+    {Field::Text5, "Text5"},
+}};
+
+// Listed in the order of the enum, so that kOptions[int(o)].option == o.
+inline constexpr std::array<OptionInfo, 27> kOptions{{
+    {Option::opt5v, "opt5v", Container::Frame1},
+    {Option::opt12v, "opt12v", Container::Frame1},
+    {Option::opt10, "opt10", Container::Frame1},
+    {Option::opt33, "opt33", Container::Frame1},
+    {Option::opt30, "opt30", Container::Frame1},
+    {Option::opt24, "opt24", Container::Frame1},
+    {Option::belque, "belque", Container::Frame1},
+    {Option::ledgelb, "ledgelb", Container::Frame3},
+    {Option::ledgrün, "ledgrün", Container::Frame3},
+    {Option::ledrot, "ledrot", Container::Frame3},
+    {Option::leduv, "leduv", Container::Frame3},
+    {Option::ledweiß, "ledweiß", Container::Frame3},
+    {Option::ledblau, "ledblau", Container::Frame3},
+    {Option::belverbr, "belverbr", Container::Frame2},
+    {Option::lednor, "lednor", Container::Frame2},
+    {Option::lüft5v, "lüft5v", Container::Frame4},
+    {Option::lüft7v, "lüft7v", Container::Frame4},
+    {Option::lüft9v, "lüft9v", Container::Frame4},
+    {Option::strombel, "strombel", Container::Frame6},
+    {Option::stromueber, "stromueber", Container::Frame6},
+    {Option::verbr1, "verbr1", Container::Frame5},
+    {Option::verbr2, "verbr2", Container::Frame5},
+    {Option::verbr3, "verbr3", Container::Frame5},
+    {Option::verbr4, "verbr4", Container::Frame5},
+    {Option::verbr5, "verbr5", Container::Frame5},
+    {Option::verbr6, "verbr6", Container::Frame5},
+    {Option::belanz, "belanz", Container::Frame5},
+}};
+
+constexpr const OptionInfo& info(Option o) { return kOptions[static_cast<std::size_t>(o)]; }
+constexpr const FieldInfo& info(Field f) { return kFields[static_cast<std::size_t>(f)]; }
+
+// The option button that is selected when the window starts; all others start clear.
+inline constexpr Option kInitiallySelected = Option::stromueber;
+
+// The icon of a message box, by the numbers the program has always used.
+enum class Icon { Stop = 16, Question = 32, Information = 64 };
+
+class Host {
+public:
+    // Runs the Click handler of an option button, if it has one.
+    using OptionClick = std::function<void(Option)>;
+
+    virtual ~Host() = default;
+
+    virtual std::string text(Field field) const = 0;
+    virtual void setText(Field field, std::string_view text) = 0;
+
+    // For inspection by the window's owner and the tests; no handler reads a Value.
+    virtual bool value(Option option) const = 0;
+
+    // true: select the button, clear the others of its immediate container without running
+    // their handlers, then run its Click handler to completion before returning.
+    // false: clear it; nothing runs.
+    void setValue(Option option, bool value) {
+        if (!value) {
+            clear(option);
+            return;
+        }
+        select(option);
+        if (m_optionClick)
+            m_optionClick(option);
+    }
+
+    // Modal box with one OK button; returns when the user dismisses it.
+    virtual void messageBox(std::string_view prompt, std::string_view title, Icon icon) = 0;
+
+    // Closes the window; this object stays valid until the running handler returns.
+    virtual void unload() = 0;
+
+    void bindOptionClick(OptionClick click) { m_optionClick = std::move(click); }
+
+protected:
+    virtual void select(Option option) = 0;
+    virtual void clear(Option option) = 0;
+
+private:
+    OptionClick m_optionClick;
+};
+
+} // namespace kalvoran
+
+#endif // Q_MOC_RUN

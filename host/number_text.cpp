@@ -1,0 +1,121 @@
+#include "host/number_text.h"
+
+#include <charconv>
+#include <climits>
+#include <cmath>
+#include <cstdlib>
+
+#include "host/host_error.h"
+
+namespace kalvoran {
+namespace {
+
+bool isBlank(char c) { return c == ' ' || c == '\t'; }
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+std::string_view trimBlanks(std::string_view s) {
+    while (!s.empty() && isBlank(s.front()))
+        s.remove_prefix(1);
+    while (!s.empty() && isBlank(s.back()))
+        s.remove_suffix(1);
+    return s;
+}
+
+constexpr ParseResult notANumber{ParseStatus::NotANumber, 0.0};
+
+} // namespace
+
+ParseResult parseNumberText(std::string_view text) {
+    const std::string_view s = trimBlanks(text);
+    std::size_t i = 0;
+    bool negative = false;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-'))
+        negative = s[i++] == '-';
+
+    // The text handed to from_chars: the mantissa with '.' for the comma, then the exponent.
+    std::string plain;
+    plain.reserve(s.size() + 1);
+    std::size_t digits = 0;
+    std::size_t integerDigits = 0;
+    bool comma = false;
+    // Index among the digits of the first non-zero one, for telling overflow from underflow.
+    std::size_t firstNonZero = std::string_view::npos;
+    for (; i < s.size(); ++i) {
+        const char c = s[i];
+        if (isDigit(c)) {
+            if (c != '0' && firstNonZero == std::string_view::npos)
+                firstNonZero = digits;
+            ++digits;
+            if (!comma)
+                ++integerDigits;
+            plain += c;
+        } else if (c == ',' && !comma) {
+            comma = true;
+            plain += '.';
+        } else {
+            break;
+        }
+    }
+    if (digits == 0)
+        return notANumber;
+    // The power of ten of the first non-zero digit: 0 for "5", 2 for "123", -3 for "0,001".
+    const long long leadExponent = static_cast<long long>(integerDigits) -
+                                   static_cast<long long>(firstNonZero) - 1;
+
+    long long exponent = 0;
+    if (i < s.size() && (s[i] == 'E' || s[i] == 'e')) {
+        plain += 'e';
+        ++i;
+        bool expNegative = false;
+        if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
+            expNegative = s[i] == '-';
+            plain += s[i++];
+        }
+        std::size_t expDigits = 0;
+        for (; i < s.size() && isDigit(s[i]); ++i, ++expDigits) {
+            plain += s[i];
+            if (exponent < LLONG_MAX / 20)
+                exponent = exponent * 10 + (s[i] - '0');
+        }
+        if (expDigits == 0)
+            return notANumber;
+        if (expNegative)
+            exponent = -exponent;
+    }
+    if (i != s.size())
+        return notANumber;
+
+    double value = 0.0;
+    const auto [end, ec] = std::from_chars(plain.data(), plain.data() + plain.size(), value);
+    if (ec == std::errc::result_out_of_range) {
+        if (firstNonZero == std::string_view::npos || leadExponent + exponent < 0)
+            return {ParseStatus::Ok, negative ? -0.0 : 0.0}; // too small for a double
+        return {ParseStatus::OutOfRange, 0.0};
+    }
+    if (ec != std::errc() || end != plain.data() + plain.size() || !std::isfinite(value))
+        return notANumber;
+    return {ParseStatus::Ok, negative ? -value : value};
+}
+
+std::string formatNumberText(double value) {
+    if (std::isnan(value))
+        throw HostError(ErrorKind::InvalidOperation);
+    if (std::isinf(value))
+        throw HostError(ErrorKind::Overflow);
+    if (value == 0.0)
+        return "0"; // never "-0"
+
+    char buffer[64];
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
+    std::string text(buffer, result.ptr);
+    for (char& c : text) {
+        if (c == '.')
+            c = ',';
+        else if (c == 'e')
+            c = 'E';
+    }
+    return text;
+}
+
+} // namespace kalvoran

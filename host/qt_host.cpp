@@ -1,0 +1,81 @@
+#include "host/qt_host.h"
+
+#include <QAbstractButton>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <stdexcept>
+
+namespace kalvoran {
+namespace {
+
+QString fromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QMessageBox::Icon boxIcon(Icon icon) {
+    switch (icon) {
+    case Icon::Stop:
+        return QMessageBox::Critical;
+    case Icon::Question:
+        return QMessageBox::Question;
+    case Icon::Information:
+        break;
+    }
+    return QMessageBox::Information;
+}
+
+} // namespace
+
+void QtHost::addField(Field field, QLineEdit* edit) {
+    m_fields[static_cast<std::size_t>(field)] = edit;
+}
+
+void QtHost::addOption(Option option, QAbstractButton* button) {
+    m_options[static_cast<std::size_t>(option)] = button;
+}
+
+QLineEdit* QtHost::edit(Field field) const {
+    QLineEdit* e = m_fields[static_cast<std::size_t>(field)];
+    if (!e)
+        throw std::logic_error("field without a widget");
+    return e;
+}
+
+QAbstractButton* QtHost::button(Option option) const {
+    QAbstractButton* b = m_options[static_cast<std::size_t>(option)];
+    if (!b)
+        throw std::logic_error("option button without a widget");
+    return b;
+}
+
+std::string QtHost::text(Field field) const { return edit(field)->text().toStdString(); }
+
+void QtHost::setText(Field field, std::string_view text) { edit(field)->setText(fromUtf8(text)); }
+
+bool QtHost::value(Option option) const { return button(option)->isChecked(); }
+
+void QtHost::select(Option option) {
+    // Qt clears the other radio buttons of the same parent widget; it emits no clicked(),
+    // so no handler of theirs runs.
+    button(option)->setChecked(true);
+}
+
+void QtHost::clear(Option option) {
+    // An auto-exclusive radio button refuses to become unchecked while it is the checked one
+    // of its group; lift the exclusivity for the moment of the change.
+    QAbstractButton* b = button(option);
+    const bool exclusive = b->autoExclusive();
+    b->setAutoExclusive(false);
+    b->setChecked(false);
+    b->setAutoExclusive(exclusive);
+}
+
+void QtHost::messageBox(std::string_view prompt, std::string_view title, Icon icon) {
+    QMessageBox box(boxIcon(icon), fromUtf8(title), fromUtf8(prompt), QMessageBox::Ok, m_window);
+    box.setWindowModality(Qt::ApplicationModal);
+    box.exec();
+}
+
+void QtHost::unload() { m_window->close(); }
+
+} // namespace kalvoran

@@ -1,0 +1,41 @@
+// The host on Qt widgets: text fields are QLineEdits, option buttons QRadioButtons whose
+// parent widget is their container (Qt keeps radio buttons exclusive per parent).
+#pragma once
+
+#include <array>
+
+#include "host/host.h"
+
+class QAbstractButton;
+class QLineEdit;
+class QWidget;
+
+namespace kalvoran {
+
+class QtHost final : public Host {
+public:
+    explicit QtHost(QWidget* window) : m_window(window) {}
+
+    void addField(Field field, QLineEdit* edit);
+    void addOption(Option option, QAbstractButton* button);
+
+    std::string text(Field field) const override;
+    void setText(Field field, std::string_view text) override;
+    bool value(Option option) const override;
+    void messageBox(std::string_view prompt, std::string_view title, Icon icon) override;
+    void unload() override;
+
+protected:
+    void select(Option option) override;
+    void clear(Option option) override;
+
+private:
+    QLineEdit* edit(Field field) const;
+    QAbstractButton* button(Option option) const;
+
+    QWidget* m_window;
+    std::array<QLineEdit*, kFields.size()> m_fields{};
+    std::array<QAbstractButton*, kOptions.size()> m_options{};
+};
+
+} // namespace kalvoran

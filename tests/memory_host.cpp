@@ -1,0 +1,46 @@
+#include "tests/memory_host.h"
+
+namespace kalvoran {
+
+MemoryHost::MemoryHost() { m_values[static_cast<std::size_t>(kInitiallySelected)] = true; }
+
+std::string MemoryHost::text(Field field) const { return m_texts[static_cast<std::size_t>(field)]; }
+
+void MemoryHost::setText(Field field, std::string_view text) {
+    m_texts[static_cast<std::size_t>(field)] = std::string(text);
+    log.push_back(std::string(info(field).name) + "=" + std::string(text));
+}
+
+void MemoryHost::type(Field field, std::string_view text) {
+    m_texts[static_cast<std::size_t>(field)] = std::string(text);
+}
+
+bool MemoryHost::value(Option option) const { return m_values[static_cast<std::size_t>(option)]; }
+
+void MemoryHost::select(Option option) {
+    for (const OptionInfo& other : kOptions)
+        if (other.container == info(option).container)
+            m_values[static_cast<std::size_t>(other.option)] = false;
+    m_values[static_cast<std::size_t>(option)] = true;
+    log.push_back(std::string(info(option).name) + "=true");
+}
+
+void MemoryHost::clear(Option option) {
+    m_values[static_cast<std::size_t>(option)] = false;
+    log.push_back(std::string(info(option).name) + "=false");
+}
+
+void MemoryHost::messageBox(std::string_view prompt, std::string_view title, Icon icon) {
+    boxes.push_back({std::string(prompt), std::string(title), icon});
+    log.push_back("box:" + std::string(title));
+}
+
+std::vector<std::string> MemoryHost::selected() const {
+    std::vector<std::string> names;
+    for (const OptionInfo& o : kOptions)
+        if (value(o.option))
+            names.emplace_back(o.name);
+    return names;
+}
+
+} // namespace kalvoran

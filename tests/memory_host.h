@@ -1,0 +1,49 @@
+// A host without a window: fields and option buttons in memory, with the same container rule
+// as the real window, and a log of every write and message box in the order they happened.
+#pragma once
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "host/host.h"
+
+namespace kalvoran {
+
+class MemoryHost final : public Host {
+public:
+    struct Box {
+        std::string prompt;
+        std::string title;
+        Icon icon;
+    };
+
+    MemoryHost(); // the window's start state: fields empty, only stromueber selected
+
+    std::string text(Field field) const override;
+    void setText(Field field, std::string_view text) override;
+    bool value(Option option) const override;
+    void messageBox(std::string_view prompt, std::string_view title, Icon icon) override;
+    void unload() override { m_unloaded = true; }
+
+    // Sets the texts of the fields as a user would, without logging.
+    void type(Field field, std::string_view text);
+    // The option buttons that are selected, by name.
+    std::vector<std::string> selected() const;
+
+    // Entries like "Text5=125", "lednor=false", "strombel=true", "box:Hilfe zum Kalvoran".
+    std::vector<std::string> log;
+    std::vector<Box> boxes;
+    bool unloaded() const { return m_unloaded; }
+
+protected:
+    void select(Option option) override;
+    void clear(Option option) override;
+
+private:
+    std::array<std::string, kFields.size()> m_texts;
+    std::array<bool, kOptions.size()> m_values{};
+    bool m_unloaded = false;
+};
+
+} // namespace kalvoran

@@ -1,0 +1,191 @@
+// "Berechnen" through the host without a window: results, the two messages, and every fault.
+#include <QTest>
+
+#include "core/dispatch.h"
+#include "core/handlers.h"
+#include "tests/memory_host.h"
+
+using namespace kalvoran;
+
+namespace {
+
+const char* const kOld = "123"; // a result left in Text4 by an earlier calculation
+
+struct Outcome {
+    std::string text4;
+    std::vector<MemoryHost::Box> boxes;
+};
+
+Outcome calculate(const QStringList& inputs) {
+    MemoryHost host;
+    const Field fields[] = {Field::Text1, Field::Text2, Field::Text3, Field::Text5};
+    for (int i = 0; i < 4; ++i)
+        host.type(fields[i], inputs[i].toStdString());
+    host.type(Field::Text4, kOld);
+    dispatch(host, [&] { berechnen_Click(host); });
+    return {host.text(Field::Text4), host.boxes};
+}
+
+} // namespace
+
+class TestCalculation : public QObject {
+    Q_OBJECT
+private slots:
+    void results_data();
+    void results();
+    void refusals_data();
+    void refusals();
+    void faultTexts_data();
+    void faultTexts();
+    void resultFieldPlaysNoPart();
+};
+
+void TestCalculation::results_data() {
+    QTest::addColumn<QStringList>("inputs"); // Text1, Text2, Text3, Text5
+    QTest::addColumn<QString>("result");
+    QTest::newRow("12 V, two red LEDs") << QStringList{"12", "1,85", "2", "30"}
+                                        << "276,666666666667";
+    QTest::newRow("5 V, one LED of 3,5 V") << QStringList{"5", "3,5", "1", "20"} << "75";
+    QTest::newRow("12 V, 5 V fan") << QStringList{"12", "5", "1", "125"} << "56";
+    QTest::newRow("3,3 V, just below 15") << QStringList{"3,3", "3", "1", "20"} << "15";
+    QTest::newRow("fractional count used as it is") << QStringList{"12", "2", "2,5", "20"}
+                                                    << "350";
+    QTest::newRow("half a milliampere") << QStringList{"12", "3", "1", "0,5"} << "18000";
+    QTest::newRow("exactly 0 V left") << QStringList{"12", "2", "6", "30"} << "0";
+    QTest::newRow("count 0 takes the source voltage")
+        << QStringList{"12", "3", "0", "20"} << "600";
+    QTest::newRow("blanks around a number") << QStringList{" 12 ", "2", "1", "20"} << "500";
+    QTest::newRow("pasted negative current") << QStringList{"12", "2", "1", "-20"} << "-500";
+    QTest::newRow("0 V left, negative current: no minus zero")
+        << QStringList{"12", "2", "6", "-30"} << "0";
+    QTest::newRow("large result in exponent form")
+        << QStringList{"1E12", "0", "1", "0,001"} << "1E+18";
+    QTest::newRow("a millionth of a milliampere")
+        << QStringList{"12", "2", "1", "0,000001"} << "10000000000";
+}
+
+void TestCalculation::results() {
+    QFETCH(QStringList, inputs);
+    QFETCH(QString, result);
+    const Outcome outcome = calculate(inputs);
+    QCOMPARE(outcome.boxes.size(), std::size_t(0));
+    QCOMPARE(QString::fromStdString(outcome.text4), result);
+}
+
+// Every refusal shows exactly one box and leaves the old result in Text4.
+void TestCalculation::refusals_data() {
+    QTest::addColumn<QStringList>("inputs");
+    QTest::addColumn<QString>("title");
+    const QString empty = "Felder nicht ausgefüllt";
+    const QString high = "Zu hohe Verbrauchsspannung";
+    const QString input = "Ungültige Eingabe";
+    const QString calc = "Berechnung nicht möglich";
+
+    QTest::newRow("all empty") << QStringList{"", "", "", ""} << empty;
+    QTest::newRow("source empty, others junk") << QStringList{"", ",", ",", ","} << empty;
+    QTest::newRow("consumer voltage empty") << QStringList{"12", "", "2", "30"} << empty;
+    QTest::newRow("count empty") << QStringList{"12", "1,85", "", "30"} << empty;
+    QTest::newRow("current empty") << QStringList{"12", "1,85", "2", ""} << empty;
+    QTest::newRow("more voltage than the source")
+        << QStringList{"12", "3,3", "4", "20"} << high;
+    QTest::newRow("current not read when the voltage fails")
+        << QStringList{"12", "3,3", "4", ","} << high;
+    QTest::newRow("only a comma") << QStringList{",", "1,85", "2", "30"} << input;
+    QTest::newRow("a blank counts as filled") << QStringList{"12", " ", "2", "30"} << input;
+    QTest::newRow("point refused, not read as 15") << QStringList{"12", "1.5", "2", "30"} << input;
+    QTest::newRow("beyond a double") << QStringList{"1e400", "1", "2", "30"} << input;
+    QTest::newRow("current not a number") << QStringList{"12", "1", "2", "3,0,0"} << input;
+    QTest::newRow("current 0 with voltage left") << QStringList{"12", "1,85", "2", "0"} << calc;
+    QTest::newRow("current 0 with 0 V left") << QStringList{"12", "2", "6", "0"} << calc;
+    QTest::newRow("product overflows") << QStringList{"12", "1E200", "1E200", "20"} << calc;
+    QTest::newRow("difference overflows") << QStringList{"1E308", "-1E308", "1", "20"} << calc;
+    QTest::newRow("quotient overflows") << QStringList{"1E300", "0", "1", "1E-300"} << calc;
+}
+
+void TestCalculation::refusals() {
+    QFETCH(QStringList, inputs);
+    QFETCH(QString, title);
+    const Outcome outcome = calculate(inputs);
+    QCOMPARE(outcome.boxes.size(), std::size_t(1));
+    QCOMPARE(QString::fromStdString(outcome.boxes[0].title), title);
+    QCOMPARE(QString::fromStdString(outcome.text4), QString(kOld));
+}
+
+// The words of each box, and that a conversion names the first field that fails, in the order
+// source voltage, count, consumer voltage, current.
+void TestCalculation::faultTexts_data() {
+    QTest::addColumn<QStringList>("inputs");
+    QTest::addColumn<QString>("prompt");
+    QTest::addColumn<int>("icon");
+    QTest::newRow("empty field")
+        << QStringList{"", "1", "1", "1"}
+        << "Es müssen ALLE Felder ( bis auf das Ergebnisfeld ) ausgefüllt sein um diese "
+           "Berechnung durchzuführen."
+        << 16;
+    QTest::newRow("voltage too high")
+        << QStringList{"5", "3", "2", "20"}
+        << "Bei Ihrer Berechnung ist ein Fehner aufgetreten. Die Spannung die Ihre Verbraucher "
+           "benötigen ist größer als die Spannung, die Ihre Spannungsquelle liefert. Verringern "
+           "Sie die Anzahl der Verbraucher, vergrößern Sie die Quellenspannung oder verringern "
+           "Sie die Spannung pro Verbraucher."
+        << 64;
+    QTest::newRow("source first") << QStringList{"x", "x", "x", "x"}
+                                  << "Der Wert im Feld „Quellenspannung“ ist keine gültige Zahl. "
+                                     "Geben Sie eine Zahl wie 3,5 ein."
+                                  << 16;
+    QTest::newRow("count before consumer voltage")
+        << QStringList{"12", "x", "x", "x"}
+        << "Der Wert im Feld „Anzahl der Verbraucher“ ist keine gültige Zahl. Geben Sie eine "
+           "Zahl wie 3,5 ein."
+        << 16;
+    QTest::newRow("consumer voltage")
+        << QStringList{"12", "x", "1", "x"}
+        << "Der Wert im Feld „Verbrauchsspannung pro Verbraucher“ ist keine gültige Zahl. Geben "
+           "Sie eine Zahl wie 3,5 ein."
+        << 16;
+    QTest::newRow("current") << QStringList{"12", "1", "1", ","}
+                             << "Der Wert im Feld „Strom“ ist keine gültige Zahl. Geben Sie eine "
+                                "Zahl wie 3,5 ein."
+                             << 16;
+    QTest::newRow("current beyond a double")
+        << QStringList{"12", "1", "1", "1E999"}
+        << "Der Wert im Feld „Strom“ ist zu groß, um damit zu rechnen." << 16;
+    QTest::newRow("current 0") << QStringList{"12", "1", "1", "0"}
+                               << "Bei einem Strom von 0 mA lässt sich kein Widerstand errechnen. "
+                                  "Geben Sie einen Strom größer als 0 ein."
+                               << 16;
+    QTest::newRow("0 by 0") << QStringList{"2", "1", "2", "0"}
+                            << "Bei einem Strom von 0 mA und einer Restspannung von 0 Volt ist "
+                               "der Widerstand unbestimmt. Geben Sie einen Strom größer als 0 ein."
+                            << 16;
+    QTest::newRow("overflow") << QStringList{"1E300", "0", "1", "1E-300"}
+                              << "Das Ergebnis ist zu groß, um es darzustellen. Prüfen Sie die "
+                                 "eingegebenen Werte."
+                              << 16;
+}
+
+void TestCalculation::faultTexts() {
+    QFETCH(QStringList, inputs);
+    QFETCH(QString, prompt);
+    QFETCH(int, icon);
+    const Outcome outcome = calculate(inputs);
+    QCOMPARE(outcome.boxes.size(), std::size_t(1));
+    QCOMPARE(QString::fromStdString(outcome.boxes[0].prompt), prompt);
+    QCOMPARE(static_cast<int>(outcome.boxes[0].icon), icon);
+}
+
+void TestCalculation::resultFieldPlaysNoPart() {
+    for (const char* before : {"", "alt", ","}) {
+        MemoryHost host;
+        host.type(Field::Text1, "5");
+        host.type(Field::Text2, "3,5");
+        host.type(Field::Text3, "1");
+        host.type(Field::Text5, "20");
+        host.type(Field::Text4, before);
+        berechnen_Click(host);
+        QCOMPARE(host.log, std::vector<std::string>{"Text4=75"});
+    }
+}
+
+QTEST_GUILESS_MAIN(TestCalculation)
+#include "tst_calculation.moc"

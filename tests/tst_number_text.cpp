@@ -1,0 +1,199 @@
+// Reading and writing German number text, and the checked arithmetic under the calculation.
+#include <QTest>
+#include <bit>
+#include <cmath>
+#include <cstdint>
+#include <limits>
+#include <random>
+
+#include "host/arithmetic.h"
+#include "host/host_error.h"
+#include "host/number_text.h"
+
+using namespace kalvoran;
+
+Q_DECLARE_METATYPE(kalvoran::ParseStatus)
+Q_DECLARE_METATYPE(kalvoran::ErrorKind)
+
+class TestNumberText : public QObject {
+    Q_OBJECT
+private slots:
+    void reads_data();
+    void reads();
+    void writes_data();
+    void writes();
+    void writingNeverGivesInfinityOrNan();
+    void roundTripOfRandomDoubles();
+    void roundTripOfRandomTexts();
+    void arithmeticFaults_data();
+    void arithmeticFaults();
+};
+
+void TestNumberText::reads_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<ParseStatus>("status");
+    QTest::addColumn<double>("value");
+    const auto ok = ParseStatus::Ok, nan = ParseStatus::NotANumber, big = ParseStatus::OutOfRange;
+
+    QTest::newRow("preset 1,85 with a comma") << "1,85" << ok << 1.85;
+    QTest::newRow("whole number") << "12" << ok << 12.0;
+    QTest::newRow("comma first") << ",5" << ok << 0.5;
+    QTest::newRow("comma last") << "5," << ok << 5.0;
+    QTest::newRow("blanks around") << "  3,5 " << ok << 3.5;
+    QTest::newRow("pasted minus") << "-2,5" << ok << -2.5;
+    QTest::newRow("plus sign") << "+7" << ok << 7.0;
+    QTest::newRow("exponent") << "1,5E3" << ok << 1500.0;
+    QTest::newRow("small exponent e") << "25e-1" << ok << 2.5;
+    QTest::newRow("leading zeros") << "0007,50" << ok << 7.5;
+    QTest::newRow("too small reads as 0") << "1E-400" << ok << 0.0;
+    QTest::newRow("tiny fraction reads as 0") << "0,0000000001E-330" << ok << 0.0;
+    QTest::newRow("zero with a huge exponent") << "0E999999" << ok << 0.0;
+    QTest::newRow("largest double") << "1,7976931348623157E308" << ok
+                                    << std::numeric_limits<double>::max();
+    QTest::newRow("subnormal") << "5E-324" << ok << std::numeric_limits<double>::denorm_min();
+
+    QTest::newRow("empty") << "" << nan << 0.0;
+    QTest::newRow("only a comma") << "," << nan << 0.0;
+    QTest::newRow("a blank") << " " << nan << 0.0;
+    QTest::newRow("two commas") << "1,2,3" << nan << 0.0;
+    QTest::newRow("point as decimal") << "1.5" << nan << 0.0;
+    QTest::newRow("point as grouping") << "1.000" << nan << 0.0;
+    QTest::newRow("blank inside") << "1 000" << nan << 0.0;
+    QTest::newRow("inf") << "inf" << nan << 0.0;
+    QTest::newRow("nan") << "nan" << nan << 0.0;
+    QTest::newRow("infinity") << "Infinity" << nan << 0.0;
+    QTest::newRow("hex") << "0x1A" << nan << 0.0;
+    QTest::newRow("exponent without digits") << "1E" << nan << 0.0;
+    QTest::newRow("exponent without mantissa") << "E5" << nan << 0.0;
+    QTest::newRow("sign alone") << "-" << nan << 0.0;
+    QTest::newRow("two signs") << "--5" << nan << 0.0;
+    QTest::newRow("unit behind") << "12V" << nan << 0.0;
+    QTest::newRow("arabic-indic digit") << QString::fromUtf8("\u0661") << nan << 0.0;
+    QTest::newRow("full-width digit") << QString::fromUtf8("\uFF11") << nan << 0.0;
+    QTest::newRow("non-breaking blank") << QString::fromUtf8("1\u00A0") << nan << 0.0;
+
+    QTest::newRow("beyond a double") << "1e400" << big << 0.0;
+    QTest::newRow("beyond a double, negative") << "-1,8E308" << big << 0.0;
+    QTest::newRow("many digits beyond a double") << QString(400, '9') << big << 0.0;
+    QTest::newRow("huge exponent") << "1E99999999999999999999999" << big << 0.0;
+}
+
+void TestNumberText::reads() {
+    QFETCH(QString, text);
+    QFETCH(ParseStatus, status);
+    QFETCH(double, value);
+    const ParseResult result = parseNumberText(text.toStdString());
+    QCOMPARE(result.status, status);
+    QCOMPARE(result.value, value);
+}
+
+void TestNumberText::writes_data() {
+    QTest::addColumn<double>("value");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("8,3 V at 30 mA") << 8.3 / 0.03 << "276,666666666667";
+    QTest::newRow("whole number has no comma") << 75.0 << "75";
+    QTest::newRow("just below 15 rounds to 15") << 14.999999999999991 << "15";
+    QTest::newRow("zero") << 0.0 << "0";
+    QTest::newRow("minus zero is written as 0") << -0.0 << "0";
+    QTest::newRow("negative") << -350.5 << "-350,5";
+    QTest::newRow("no grouping") << 18000.0 << "18000";
+    QTest::newRow("15 digits still plain") << 999999999999999.0 << "999999999999999";
+    QTest::newRow("exponent from 1E+15") << 1e15 << "1E+15";
+    QTest::newRow("exponent with fraction") << 1.5e15 << "1,5E+15";
+    QTest::newRow("small stays plain") << 0.0001 << "0,0001";
+    QTest::newRow("below 1E-4 as exponent") << 0.00001 << "1E-05";
+    QTest::newRow("three-digit exponent") << 1e300 << "1E+300";
+    QTest::newRow("largest double") << std::numeric_limits<double>::max()
+                                    << "1,79769313486232E+308";
+    QTest::newRow("smallest subnormal") << std::numeric_limits<double>::denorm_min()
+                                        << "4,94065645841247E-324";
+}
+
+void TestNumberText::writes() {
+    QFETCH(double, value);
+    QFETCH(QString, text);
+    QCOMPARE(QString::fromStdString(formatNumberText(value)), text);
+}
+
+void TestNumberText::writingNeverGivesInfinityOrNan() {
+    for (double v : {std::numeric_limits<double>::infinity(),
+                     -std::numeric_limits<double>::infinity(),
+                     std::numeric_limits<double>::quiet_NaN()}) {
+        QVERIFY_THROWS_EXCEPTION(HostError, formatNumberText(v));
+    }
+}
+
+// Whatever double is written, reading the text back and writing again gives the same text.
+void TestNumberText::roundTripOfRandomDoubles() {
+    std::mt19937_64 random(20261208);
+    int checked = 0;
+    while (checked < 200000) {
+        const double x = std::bit_cast<double>(random());
+        if (!std::isfinite(x))
+            continue;
+        ++checked;
+        const std::string first = formatNumberText(x);
+        const ParseResult read = parseNumberText(first);
+        QVERIFY2(read.status == ParseStatus::Ok, first.c_str());
+        const std::string second = formatNumberText(read.value);
+        QVERIFY2(first == second, (first + " -> " + second).c_str());
+        QVERIFY(first.find('.') == std::string::npos);
+        QVERIFY(first != "-0");
+    }
+}
+
+// Texts a user could type (digits and commas) either read as a number or are refused; a read
+// number writes to a text that reads back to the same double.
+void TestNumberText::roundTripOfRandomTexts() {
+    std::mt19937 random(7);
+    const std::string alphabet = "0123456789,";
+    for (int i = 0; i < 50000; ++i) {
+        std::string text(1 + random() % 20, ' ');
+        for (char& c : text)
+            c = alphabet[random() % alphabet.size()];
+        const ParseResult read = parseNumberText(text);
+        const bool number = std::count(text.begin(), text.end(), ',') <= 1 && text != ",";
+        QCOMPARE(read.status == ParseStatus::Ok, number);
+        if (!number)
+            continue;
+        const std::string written = formatNumberText(read.value);
+        const ParseResult again = parseNumberText(written);
+        QCOMPARE(again.status, ParseStatus::Ok);
+        // 15 digits keep the value within a relative 5E-15 of the original.
+        QVERIFY(std::fabs(again.value - read.value) <= 5e-15 * std::fabs(read.value));
+    }
+}
+
+void TestNumberText::arithmeticFaults_data() {
+    QTest::addColumn<char>("op");
+    QTest::addColumn<double>("a");
+    QTest::addColumn<double>("b");
+    QTest::addColumn<ErrorKind>("kind");
+    const double max = std::numeric_limits<double>::max();
+    QTest::newRow("division by zero") << '/' << 8.3 << 0.0 << ErrorKind::DivisionByZero;
+    QTest::newRow("negative by zero") << '/' << -1.0 << 0.0 << ErrorKind::DivisionByZero;
+    QTest::newRow("0 by 0") << '/' << 0.0 << 0.0 << ErrorKind::InvalidOperation;
+    QTest::newRow("0 by minus 0") << '/' << 0.0 << -0.0 << ErrorKind::InvalidOperation;
+    QTest::newRow("quotient overflows") << '/' << 1e300 << 1e-300 << ErrorKind::Overflow;
+    QTest::newRow("product overflows") << '*' << max << 2.0 << ErrorKind::Overflow;
+    QTest::newRow("difference overflows") << '-' << max << -max << ErrorKind::Overflow;
+}
+
+void TestNumberText::arithmeticFaults() {
+    QFETCH(char, op);
+    QFETCH(double, a);
+    QFETCH(double, b);
+    QFETCH(ErrorKind, kind);
+    try {
+        op == '/' ? checkedDiv(a, b) : op == '*' ? checkedMul(a, b) : checkedSub(a, b);
+        QFAIL("no error raised");
+    } catch (const HostError& e) {
+        QCOMPARE(e.kind(), kind);
+    }
+    // Underflow is no fault: it rounds towards zero.
+    QCOMPARE(checkedMul(1e-300, 1e-300), 0.0);
+    QCOMPARE(checkedDiv(1e-300, 1e300), 0.0);
+}
+
+QTEST_GUILESS_MAIN(TestNumberText)
+#include "tst_number_text.moc"

@@ -1,0 +1,96 @@
+// "Berechnen" on the real window: typed values in, the result or the box out.
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include "tests/box_catcher.h"
+#include "ui/app_setup.h"
+#include "ui/main_window.h"
+
+using namespace kalvoran;
+
+class TestWindowCalculation : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void typedAndCalculated_data();
+    void typedAndCalculated();
+
+private:
+    QLineEdit* field(const char* name) { return m_window->findChild<QLineEdit*>(name); }
+    MainWindow* m_window = nullptr;
+};
+
+void TestWindowCalculation::init() {
+    m_window = new MainWindow;
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window));
+}
+
+void TestWindowCalculation::cleanup() {
+    delete m_window;
+    m_window = nullptr;
+}
+
+void TestWindowCalculation::typedAndCalculated_data() {
+    QTest::addColumn<QStringList>("inputs"); // Text1, Text2, Text3, Text5
+    QTest::addColumn<QString>("result");     // Text4 afterwards
+    QTest::addColumn<QString>("boxTitle");   // empty: no box
+    QTest::addColumn<QString>("boxText");
+    QTest::addColumn<int>("boxIcon");
+    QTest::newRow("12 V, two red LEDs")
+        << QStringList{"12", "1,85", "2", "30"} << "276,666666666667" << "" << "" << 0;
+    QTest::newRow("empty field") << QStringList{"12", "", "2", "30"} << "alt"
+                                 << "Felder nicht ausgefüllt"
+                                 << "Es müssen ALLE Felder ( bis auf das Ergebnisfeld ) "
+                                    "ausgefüllt sein um diese Berechnung durchzuführen."
+                                 << int(QMessageBox::Critical);
+    QTest::newRow("voltage too high")
+        << QStringList{"12", "3,3", "4", "20"} << "alt" << "Zu hohe Verbrauchsspannung"
+        << "Bei Ihrer Berechnung ist ein Fehner aufgetreten. Die Spannung die Ihre Verbraucher "
+           "benötigen ist größer als die Spannung, die Ihre Spannungsquelle liefert. Verringern "
+           "Sie die Anzahl der Verbraucher, vergrößern Sie die Quellenspannung oder verringern "
+           "Sie die Spannung pro Verbraucher."
+        << int(QMessageBox::Information);
+    QTest::newRow("current 0: reported, program goes on")
+        << QStringList{"12", "1,85", "2", "0"} << "alt" << "Berechnung nicht möglich"
+        << "Bei einem Strom von 0 mA lässt sich kein Widerstand errechnen. Geben Sie einen Strom "
+           "größer als 0 ein."
+        << int(QMessageBox::Critical);
+}
+
+void TestWindowCalculation::typedAndCalculated() {
+    QFETCH(QStringList, inputs);
+    QFETCH(QString, result);
+    QFETCH(QString, boxTitle);
+    QFETCH(QString, boxText);
+    QFETCH(int, boxIcon);
+
+    const char* names[] = {"Text1", "Text2", "Text3", "Text5"};
+    for (int i = 0; i < 4; ++i)
+        QTest::keyClicks(field(names[i]), inputs[i]);
+    field("Text4")->setText("alt");
+
+    BoxCatcher boxes;
+    QTest::mouseClick(m_window->findChild<QPushButton*>("berechnen"), Qt::LeftButton);
+    QCOMPARE(field("Text4")->text(), result);
+    if (boxTitle.isEmpty()) {
+        QVERIFY(boxes.seen.isEmpty());
+        return;
+    }
+    QCOMPARE(boxes.seen.size(), 1);
+    QCOMPARE(boxes.seen[0].title, boxTitle);
+    QCOMPARE(boxes.seen[0].text, boxText);
+    QCOMPARE(int(boxes.seen[0].icon), boxIcon);
+    for (int i = 0; i < 4; ++i)
+        QCOMPARE(field(names[i])->text(), inputs[i]);
+}
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    setUpApplication(app);
+    TestWindowCalculation test;
+    return QTest::qExec(&test, argc, argv);
+}
+#include "tst_window_calculation.moc"

@@ -1,0 +1,25 @@
+#include "ui/app_setup.h"
+
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+#include "ui/fonts.h"
+
+namespace kalvoran {
+
+void setUpApplication(QApplication& app) {
+    QApplication::setApplicationName(QStringLiteral("Kalvoran"));
+    QApplication::setApplicationVersion(QStringLiteral("1.1.9"));
+    QApplication::setFont(windowFont(FontRole::Default));
+
+    // Qt's own texts (the fields' context menu, the OK button) in German, whatever the system's
+    // language: the whole program speaks German.
+    auto* qtTexts = new QTranslator(&app);
+    if (qtTexts->load(QLocale(QLocale::German, QLocale::Germany), QStringLiteral("qtbase"),
+                      QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(qtTexts);
+}
+
+} // namespace kalvoran

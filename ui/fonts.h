@@ -1,0 +1,12 @@
+// The window's fonts: the classic dialog font where the system has it, else its metric twin.
+#pragma once
+
+#include <QFont>
+
+#include "ui/layout.h"
+
+namespace kalvoran {
+
+QFont windowFont(FontRole role);
+
+} // namespace kalvoran

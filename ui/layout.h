@@ -1,0 +1,47 @@
+// Every control of the window, as data: kind, container, caption, geometry, tab index, font.
+// The window is built from this table by one loop (main_window.cpp).
+#pragma once
+
+#include <optional>
+#include <span>
+#include <string_view>
+
+#include "host/host.h"
+
+namespace kalvoran {
+
+enum class Kind { Frame, TextField, Label, OptionButton, CommandButton };
+
+enum class FontRole {
+    Default,   // the window's dialog font, 8 pt
+    Large,     // text fields and unit labels, 12 pt
+    LargeBold, // the result field, 12 pt bold
+};
+
+// Positions and sizes are in twips (15 to a pixel at 96 dpi), outer size, relative to the
+// container's outer top-left corner (for a frame: its caption line included).
+struct ControlSpec {
+    std::string_view name;
+    Kind kind;
+    Container parent;
+    std::string_view caption;
+    int left, top, width, height;
+    int tabIndex;
+    FontRole font = FontRole::Default;
+    std::string_view toolTip = {};
+    std::string_view accessibleName = {};
+};
+
+inline constexpr int kTwipsPerPixel = 15;
+inline constexpr std::string_view kWindowCaption = "Der Kalvoran";
+inline constexpr int kClientWidthTwips = 7020;
+inline constexpr int kClientHeightTwips = 6720;
+inline constexpr std::string_view kMakerNotice = "© Kalvoran-Entwickler";
+
+std::span<const ControlSpec> controlTable();
+
+std::optional<Field> fieldNamed(std::string_view name);
+std::optional<Option> optionNamed(std::string_view name);
+std::optional<Container> containerNamed(std::string_view name);
+
+} // namespace kalvoran

@@ -1,0 +1,105 @@
+#include "ui/main_window.h"
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QStyle>
+#include <algorithm>
+#include <array>
+#include <vector>
+
+#include "ui/fonts.h"
+#include "ui/layout.h"
+#include "ui/wrapping_radio_button.h"
+
+namespace kalvoran {
+namespace {
+
+QString fromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+int pixels(int twips) { return twips / kTwipsPerPixel; }
+
+QWidget* createWidget(const ControlSpec& spec, QWidget* parent) {
+    const QString caption = fromUtf8(spec.caption);
+    switch (spec.kind) {
+    case Kind::Frame:
+        return new QGroupBox(caption, parent);
+    case Kind::TextField:
+        return new QLineEdit(parent);
+    case Kind::Label:
+        return new QLabel(caption, parent);
+    case Kind::OptionButton:
+        return new WrappingRadioButton(caption, parent);
+    case Kind::CommandButton:
+        return new QPushButton(caption, parent);
+    }
+    return nullptr;
+}
+
+} // namespace
+
+MainWindow::MainWindow() : m_host(this) {
+    setWindowTitle(fromUtf8(kWindowCaption));
+    setWindowFlag(Qt::WindowMaximizeButtonHint, false);
+    setFont(windowFont(FontRole::Default));
+    setFixedSize(pixels(kClientWidthTwips), pixels(kClientHeightTwips));
+    buildControls();
+    bindEvents();
+}
+
+void MainWindow::buildControls() {
+    std::array<QWidget*, 7> containers{};
+    containers[static_cast<std::size_t>(Container::Form1)] = this;
+    std::vector<std::pair<int, QWidget*>> focusable;
+
+    for (const ControlSpec& spec : controlTable()) {
+        QWidget* widget = createWidget(spec, containers[static_cast<std::size_t>(spec.parent)]);
+        widget->setObjectName(fromUtf8(spec.name));
+        widget->setGeometry(pixels(spec.left), pixels(spec.top), pixels(spec.width),
+                            pixels(spec.height));
+        if (spec.font != FontRole::Default)
+            widget->setFont(windowFont(spec.font));
+        if (!spec.toolTip.empty())
+            widget->setToolTip(fromUtf8(spec.toolTip));
+        if (!spec.accessibleName.empty())
+            widget->setAccessibleName(fromUtf8(spec.accessibleName));
+
+        if (const auto container = containerNamed(spec.name))
+            containers[static_cast<std::size_t>(*container)] = widget;
+        if (const auto field = fieldNamed(spec.name)) {
+            auto* edit = static_cast<QLineEdit*>(widget);
+            edit->setReadOnly(*field == Field::Text4);
+            m_host.addField(*field, edit);
+        }
+        if (const auto option = optionNamed(spec.name)) {
+            auto* button = static_cast<QAbstractButton*>(widget);
+            button->setAccessibleName(fromUtf8(spec.caption));
+            button->setChecked(*option == kInitiallySelected);
+            m_host.addOption(*option, button);
+        }
+        if (widget->focusPolicy() != Qt::NoFocus)
+            focusable.emplace_back(spec.tabIndex, widget);
+    }
+
+    std::sort(focusable.begin(), focusable.end(),
+              [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (std::size_t i = 1; i < focusable.size(); ++i)
+        setTabOrder(focusable[i - 1].second, focusable[i].second);
+    if (!focusable.empty())
+        focusable.front().second->setFocus();
+}
+
+void MainWindow::centre() {
+    const QScreen* target = screen() ? screen() : QGuiApplication::primaryScreen();
+    if (!target)
+        return;
+    setGeometry(
+        QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), target->availableGeometry()));
+}
+
+} // namespace kalvoran

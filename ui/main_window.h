@@ -1,0 +1,26 @@
+// The window "Der Kalvoran", built from the layout table, with its events bound to the handlers.
+#pragma once
+
+#include <QWidget>
+
+#include "host/qt_host.h"
+
+namespace kalvoran {
+
+class MainWindow : public QWidget {
+    Q_OBJECT
+public:
+    MainWindow();
+
+    Host& host() { return m_host; }
+    // Places the window in the middle of its screen; call before show().
+    void centre();
+
+private:
+    void buildControls();
+    void bindEvents();
+
+    QtHost m_host;
+};
+
+} // namespace kalvoran
