@@ -3,7 +3,7 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/setup.sh
-kalvoran_setup xvfb xdotool desktop-file-utils appstream
+kalvoran_setup xvfb xdotool desktop-file-utils appstream binutils-mingw-w64-x86-64
 
 export QT_QPA_PLATFORM=offscreen
 cmake --preset release >/dev/null

@@ -7,5 +7,7 @@
 namespace kalvoran {
 
 void berechnen_Click(Host& host);
+void hilfe_Click(Host& host);
+void beenden_Click(Host& host);
 
 } // namespace kalvoran

@@ -17,6 +17,8 @@ struct CommandBinding {
 
 constexpr std::array kCommandBindings{
     CommandBinding{"berechnen", berechnen_Click},
+    CommandBinding{"hilfe", hilfe_Click},
+    CommandBinding{"beenden", beenden_Click},
 };
 
 } // namespace

@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QGroupBox>
+#include <QIcon>
+#include <QPixmap>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -11,6 +13,7 @@
 #include <array>
 #include <vector>
 
+#include "packaging/kalvoran.xpm"
 #include "ui/fonts.h"
 #include "ui/layout.h"
 #include "ui/wrapping_radio_button.h"
@@ -45,6 +48,7 @@ QWidget* createWidget(const ControlSpec& spec, QWidget* parent) {
 
 MainWindow::MainWindow() : m_host(this) {
     setWindowTitle(fromUtf8(kWindowCaption));
+    setWindowIcon(QIcon(QPixmap(kalvoran_xpm)));
     setWindowFlag(Qt::WindowMaximizeButtonHint, false);
     setFont(windowFont(FontRole::Default));
     setFixedSize(pixels(kClientWidthTwips), pixels(kClientHeightTwips));
