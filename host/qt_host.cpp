@@ -1,6 +1,7 @@
 #include "host/qt_host.h"
 
 #include <QAbstractButton>
+#include <QButtonGroup>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <stdexcept>
@@ -61,13 +62,19 @@ void QtHost::select(Option option) {
 }
 
 void QtHost::clear(Option option) {
-    // An auto-exclusive radio button refuses to become unchecked while it is the checked one
-    // of its group; lift the exclusivity for the moment of the change.
+    // The checked button of an exclusive group refuses to become unchecked; lift the
+    // exclusivity for the moment of the change.
     QAbstractButton* b = button(option);
-    const bool exclusive = b->autoExclusive();
+    QButtonGroup* group = b->group();
+    const bool groupExclusive = group && group->exclusive();
+    const bool autoExclusive = b->autoExclusive();
+    if (groupExclusive)
+        group->setExclusive(false);
     b->setAutoExclusive(false);
     b->setChecked(false);
-    b->setAutoExclusive(exclusive);
+    b->setAutoExclusive(autoExclusive);
+    if (groupExclusive)
+        group->setExclusive(true);
 }
 
 void QtHost::messageBox(std::string_view prompt, std::string_view title, Icon icon) {

@@ -1,5 +1,5 @@
-// The host on Qt widgets: text fields are QLineEdits, option buttons QRadioButtons whose
-// parent widget is their container (Qt keeps radio buttons exclusive per parent).
+// The host on Qt widgets: text fields are QLineEdits, option buttons QRadioButtons in one
+// exclusive QButtonGroup per container.
 #pragma once
 
 #include <array>

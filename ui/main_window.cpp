@@ -1,6 +1,7 @@
 #include "ui/main_window.h"
 
 #include <QApplication>
+#include <QButtonGroup>
 #include <QGroupBox>
 #include <QIcon>
 #include <QPixmap>
@@ -59,6 +60,9 @@ MainWindow::MainWindow() : m_host(this) {
 void MainWindow::buildControls() {
     std::array<QWidget*, 7> containers{};
     containers[static_cast<std::size_t>(Container::Form1)] = this;
+    // Qt counts radio buttons in frames within a frame as one group for Tab and the arrow keys;
+    // an explicit group per container keeps each to its immediate container.
+    std::array<QButtonGroup*, 7> groups{};
     std::vector<std::pair<int, QWidget*>> focusable;
 
     for (const ControlSpec& spec : controlTable()) {
@@ -83,6 +87,10 @@ void MainWindow::buildControls() {
         if (const auto option = optionNamed(spec.name)) {
             auto* button = static_cast<QAbstractButton*>(widget);
             button->setAccessibleName(fromUtf8(spec.caption));
+            QButtonGroup*& group = groups[static_cast<std::size_t>(spec.parent)];
+            if (!group)
+                group = new QButtonGroup(widget->parentWidget());
+            group->addButton(button);
             button->setChecked(*option == kInitiallySelected);
             m_host.addOption(*option, button);
         }

@@ -9,14 +9,19 @@ namespace {
 // Gap between the indicator and the caption, in device-independent pixels. Styles leave about
 // six; the narrow buttons of this window need the room for their captions.
 constexpr int kCaptionGap = 3;
-constexpr int kTextFlags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap;
 
 } // namespace
 
-QRect WrappingRadioButton::textRect(const QRect& indicator) const {
-    QRect r = rect();
-    r.setLeft(indicator.right() + 1 + kCaptionGap);
-    return r;
+QRect WrappingRadioButton::indicatorRect() const {
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    return style()->subElementRect(QStyle::SE_RadioButtonIndicator, &option, this);
+}
+
+QRect WrappingRadioButton::captionArea() const {
+    QRect area = rect();
+    area.setLeft(indicatorRect().right() + 1 + kCaptionGap);
+    return area;
 }
 
 void WrappingRadioButton::paintEvent(QPaintEvent*) {
@@ -25,17 +30,17 @@ void WrappingRadioButton::paintEvent(QPaintEvent*) {
     initStyleOption(&option);
 
     QStyleOptionButton indicator = option;
-    indicator.rect = style()->subElementRect(QStyle::SE_RadioButtonIndicator, &option, this);
+    indicator.rect = indicatorRect();
     painter.drawPrimitive(QStyle::PE_IndicatorRadioButton, indicator);
 
-    const QRect area = textRect(indicator.rect);
-    painter.drawItemText(area, kTextFlags, option.palette, isEnabled(), text(),
+    const QRect area = captionArea();
+    painter.drawItemText(area, kCaptionFlags, option.palette, isEnabled(), text(),
                          QPalette::WindowText);
 
     if (option.state & QStyle::State_HasFocus) {
         QStyleOptionFocusRect focus;
         focus.initFrom(this);
-        focus.rect = fontMetrics().boundingRect(area, kTextFlags, text()).adjusted(-1, 0, 1, 0) &
+        focus.rect = fontMetrics().boundingRect(area, kCaptionFlags, text()).adjusted(-1, 0, 1, 0) &
                      rect();
         focus.backgroundColor = option.palette.window().color();
         painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);

@@ -11,12 +11,16 @@ class WrappingRadioButton : public QRadioButton {
 public:
     using QRadioButton::QRadioButton;
 
+    // Where the caption is drawn: right of the indicator, the button's full height.
+    QRect captionArea() const;
+    static constexpr int kCaptionFlags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     bool hitButton(const QPoint& pos) const override;
 
 private:
-    QRect textRect(const QRect& indicator) const;
+    QRect indicatorRect() const;
 };
 
 } // namespace kalvoran
