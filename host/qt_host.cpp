@@ -35,6 +35,10 @@ void QtHost::addOption(Option option, QAbstractButton* button) {
     m_options[static_cast<std::size_t>(option)] = button;
 }
 
+void QtHost::addKeyPress(Field field, KeyPressHandler handler) {
+    new QtKeyPress(edit(field), std::move(handler)); // owned by the field
+}
+
 QLineEdit* QtHost::edit(Field field) const {
     QLineEdit* e = m_fields[static_cast<std::size_t>(field)];
     if (!e)

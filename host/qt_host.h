@@ -5,6 +5,7 @@
 #include <array>
 
 #include "host/host.h"
+#include "host/qt_key_press.h"
 
 class QAbstractButton;
 class QLineEdit;
@@ -18,6 +19,8 @@ public:
 
     void addField(Field field, QLineEdit* edit);
     void addOption(Option option, QAbstractButton* button);
+    // Runs handler for each character typed into the field, before the field takes it.
+    void addKeyPress(Field field, KeyPressHandler handler);
 
     std::string text(Field field) const override;
     void setText(Field field, std::string_view text) override;

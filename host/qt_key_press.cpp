@@ -1,0 +1,135 @@
+#include "host/qt_key_press.h"
+
+#include <QCoreApplication>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <optional>
+
+namespace kalvoran {
+namespace {
+
+// The line edit's own commands; their key events never count as typed characters.
+constexpr QKeySequence::StandardKey kCommands[] = {
+    QKeySequence::Undo,
+    QKeySequence::Redo,
+    QKeySequence::Cut,
+    QKeySequence::Copy,
+    QKeySequence::Paste,
+    QKeySequence::SelectAll,
+    QKeySequence::Deselect,
+    QKeySequence::Delete,
+    QKeySequence::DeleteStartOfWord,
+    QKeySequence::DeleteEndOfWord,
+    QKeySequence::DeleteEndOfLine,
+    QKeySequence::DeleteCompleteLine,
+    QKeySequence::MoveToNextChar,
+    QKeySequence::MoveToPreviousChar,
+    QKeySequence::MoveToNextWord,
+    QKeySequence::MoveToPreviousWord,
+    QKeySequence::MoveToStartOfLine,
+    QKeySequence::MoveToEndOfLine,
+    QKeySequence::SelectNextChar,
+    QKeySequence::SelectPreviousChar,
+    QKeySequence::SelectNextWord,
+    QKeySequence::SelectPreviousWord,
+    QKeySequence::SelectStartOfLine,
+    QKeySequence::SelectEndOfLine,
+};
+
+bool isCommand(const QKeyEvent* key) {
+    for (QKeySequence::StandardKey command : kCommands)
+        if (key->matches(command))
+            return true;
+    return false;
+}
+
+// The control code of backspace, Enter and Escape; nothing for any other key.
+std::optional<char32_t> controlCode(const QKeyEvent* key) {
+    const Qt::KeyboardModifiers held = key->modifiers() & ~Qt::KeypadModifier;
+    if (held & ~Qt::ShiftModifier)
+        return std::nullopt;
+    switch (key->key()) {
+    case Qt::Key_Backspace:
+        return 8;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return 13;
+    case Qt::Key_Escape:
+        return 27;
+    default:
+        return std::nullopt;
+    }
+}
+
+short asKeyAscii(char32_t code) {
+    // KeyAscii is 16 bits, signed; characters beyond it stand for no character the filter knows.
+    return code <= 0x7FFF ? static_cast<short>(code) : short(-1);
+}
+
+} // namespace
+
+QtKeyPress::QtKeyPress(QLineEdit* edit, KeyPressHandler handler)
+    : QObject(edit), m_edit(edit), m_handler(std::move(handler)) {
+    edit->installEventFilter(this);
+}
+
+QString QtKeyPress::judge(const QString& text) const {
+    QString taken;
+    for (char32_t code : text.toUcs4()) {
+        short KeyAscii = asKeyAscii(code);
+        m_handler(KeyAscii);
+        if (KeyAscii == 0)
+            continue;
+        const char32_t kept = KeyAscii == asKeyAscii(code) ? code : char32_t(KeyAscii);
+        taken += QString::fromUcs4(&kept, 1);
+    }
+    return taken;
+}
+
+bool QtKeyPress::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != m_edit)
+        return false;
+
+    if (event->type() == QEvent::InputMethod) {
+        auto* im = static_cast<QInputMethodEvent*>(event);
+        const QString commit = im->commitString();
+        const QString taken = judge(commit);
+        if (taken == commit)
+            return false;
+        QInputMethodEvent filtered(im->preeditString(), im->attributes());
+        filtered.setCommitString(taken, im->replacementStart(), im->replacementLength());
+        QCoreApplication::sendEvent(m_edit, &filtered);
+        return true;
+    }
+
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab)
+        return false;
+
+    if (const std::optional<char32_t> code = controlCode(key)) {
+        short KeyAscii = asKeyAscii(*code);
+        m_handler(KeyAscii);
+        return KeyAscii == 0; // a kept Enter or Escape still presses no button
+    }
+    if (isCommand(key))
+        return false;
+
+    const QString text = key->text();
+    if (text.isEmpty())
+        return false; // cursor keys, function keys, modifiers alone
+    const Qt::KeyboardModifiers held = key->modifiers();
+    if ((held & Qt::ControlModifier) && !(held & Qt::AltModifier) && text.at(0).isPrint())
+        return false; // a shortcut the line edit ignores; it inserts nothing
+
+    const QString taken = judge(text);
+    if (taken == text)
+        return false;
+    if (!taken.isEmpty())
+        m_edit->insert(taken);
+    return true;
+}
+
+} // namespace kalvoran

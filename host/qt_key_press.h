@@ -1,0 +1,33 @@
+// Delivers the characters typed into a QLineEdit to a KeyPress handler before the field takes
+// them. Only what would insert a character counts as typed: the line edit's commands (copy,
+// cut, paste, select all, undo, redo, cursor movement, Delete, Tab) pass untouched, so pasted
+// text is not judged. Enter and Escape reach the handler as 13 and 27, backspace as 8.
+// Characters committed by an input method (dead keys, compose) are judged one by one too.
+#pragma once
+
+#include <QObject>
+#include <functional>
+
+class QLineEdit;
+
+namespace kalvoran {
+
+using KeyPressHandler = std::function<void(short& KeyAscii)>;
+
+class QtKeyPress : public QObject {
+    Q_OBJECT
+public:
+    QtKeyPress(QLineEdit* edit, KeyPressHandler handler);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // The characters of text that the handler lets through, each as the handler leaves it.
+    QString judge(const QString& text) const;
+
+    QLineEdit* m_edit;
+    KeyPressHandler m_handler;
+};
+
+} // namespace kalvoran
