@@ -10,7 +10,7 @@
 
 namespace kalvoran {
 
-class MemoryHost final : public Host {
+class MemoryHost : public Host {
 public:
     struct Box {
         std::string prompt;

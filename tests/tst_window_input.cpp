@@ -1,0 +1,189 @@
+// The user's hands on the real window: clicks on option buttons, typing, pasting, "Neu".
+#include <QClipboard>
+#include <QInputMethodEvent>
+#include <QLineEdit>
+#include <QRadioButton>
+
+#include "tests/box_catcher.h"
+#include "tests/window_fixture.h"
+
+using namespace kalvoran;
+
+namespace {
+
+// A point on the indicator, where a user clicks an option button.
+QPoint nearIndicator(QWidget* button) { return QPoint(6, button->height() / 2); }
+
+} // namespace
+
+class TestWindowInput : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void calculationByClicksAlone();
+    void clickOnTheCaptionSelectsToo();
+    void clickOnSelectedButtonWritesAgain();
+    void typing_data();
+    void typing();
+    void nonAsciiCharactersAreSwallowed();
+    void inputMethodCommitIsFiltered();
+    void pasteIsNotFiltered();
+    void deleteAndBackspaceEdit();
+    void resetRestoresStartState();
+
+private:
+    QLineEdit* field(const char* name) { return control<QLineEdit>(m_window, name); }
+    void click(const char* option) {
+        QWidget* button = control(m_window, option);
+        QTest::mouseClick(button, Qt::LeftButton, {}, nearIndicator(button));
+    }
+    MainWindow* m_window = nullptr;
+};
+
+void TestWindowInput::init() {
+    m_window = new MainWindow;
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowActive(m_window));
+}
+
+void TestWindowInput::cleanup() {
+    delete m_window;
+    m_window = nullptr;
+}
+
+void TestWindowInput::calculationByClicksAlone() {
+    click("opt12v");
+    click("ledrot");
+    click("verbr2");
+    QTest::mouseClick(control(m_window, "berechnen"), Qt::LeftButton);
+    QCOMPARE(field("Text1")->text(), QString("12"));
+    QCOMPARE(field("Text2")->text(), QString("1,85"));
+    QCOMPARE(field("Text3")->text(), QString("2"));
+    QCOMPARE(field("Text5")->text(), QString("30"));
+    QCOMPARE(field("Text4")->text(), QString("276,666666666667"));
+    click("lüft9v"); // a preset leaves the result as it was
+    QCOMPARE(field("Text4")->text(), QString("276,666666666667"));
+    QVERIFY(!control<QRadioButton>(m_window, "ledrot")->isChecked());
+}
+
+void TestWindowInput::clickOnTheCaptionSelectsToo() {
+    QWidget* belanz = control(m_window, "belanz");
+    field("Text3")->setText("7");
+    QTest::mouseClick(belanz, Qt::LeftButton, {}, QPoint(belanz->width() - 3, 3));
+    QVERIFY(control<QRadioButton>(m_window, "belanz")->isChecked());
+    QCOMPARE(field("Text3")->text(), QString());
+}
+
+void TestWindowInput::clickOnSelectedButtonWritesAgain() {
+    click("opt33");
+    field("Text1")->setText("4");
+    click("opt33");
+    QCOMPARE(field("Text1")->text(), QString("3,3"));
+}
+
+void TestWindowInput::typing_data() {
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("decimal comma") << "Text2" << "3,5" << "3,5";
+    QTest::newRow("letters, signs, point, blank") << "Text1" << "1a.2-+ E3e" << "123";
+    QTest::newRow("two commas taken") << "Text3" << ",,1" << ",,1";
+    QTest::newRow("punctuation") << "Text5" << "2!\"#$%&'()*/:;<=>?@[\\]^_`{|}~0" << "20";
+}
+
+void TestWindowInput::typing() {
+    QFETCH(QString, field);
+    QFETCH(QString, keys);
+    QFETCH(QString, text);
+    QLineEdit* edit = this->field(field.toUtf8().constData());
+    edit->setFocus();
+    BoxCatcher boxes;
+    QTest::keyClicks(edit, keys);
+    for (auto key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape})
+        QTest::keyClick(edit, key);
+    QCOMPARE(edit->text(), text);
+    QCOMPARE(edit->cursorPosition(), text.size());
+    QVERIFY(boxes.seen.isEmpty());
+    QVERIFY(m_window->isVisible());
+}
+
+// QTest::keyClicks() cannot send these; a key event carrying the text can.
+void TestWindowInput::nonAsciiCharactersAreSwallowed() {
+    QLineEdit* edit = field("Text1");
+    edit->setFocus();
+    QTest::keyClicks(edit, "1");
+    for (const char* typed : {"ä", "ß", "€", "µ", "²", "½", "٣", "😀"})
+        QTest::sendKeyEvent(QTest::KeyAction::Click, edit, Qt::Key_unknown,
+                            QString::fromUtf8(typed), Qt::NoModifier);
+    QTest::keyClicks(edit, "2");
+    QCOMPARE(edit->text(), QString("12"));
+}
+
+// A dead acute then "e" commits "é" without a key press; the field judges it like a typed key.
+void TestWindowInput::inputMethodCommitIsFiltered() {
+    QLineEdit* edit = field("Text5");
+    edit->setFocus();
+    for (const char* commit : {"é", "5", "ñ,", "7"}) {
+        QInputMethodEvent event;
+        event.setCommitString(QString::fromUtf8(commit));
+        QApplication::sendEvent(edit, &event);
+    }
+    QCOMPARE(edit->text(), QString("5,7"));
+}
+
+void TestWindowInput::pasteIsNotFiltered() {
+    QLineEdit* edit = field("Text2");
+    edit->setFocus();
+    QApplication::clipboard()->setText("-1.5 V");
+    QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(edit->text(), QString("-1.5 V"));
+    QTest::keyClick(edit, Qt::Key_Z, Qt::ControlModifier); // undo is a command too
+    QCOMPARE(edit->text(), QString());
+    QTest::keyClick(edit, Qt::Key_Insert, Qt::ShiftModifier);
+    QCOMPARE(edit->text(), QString("-1.5 V"));
+}
+
+void TestWindowInput::deleteAndBackspaceEdit() {
+    QLineEdit* edit = field("Text3");
+    edit->setFocus();
+    QTest::keyClicks(edit, "1234");
+    QTest::keyClick(edit, Qt::Key_Backspace);
+    QTest::keyClick(edit, Qt::Key_Home);
+    QTest::keyClick(edit, Qt::Key_Delete);
+    QTest::keyClick(edit, Qt::Key_Right);
+    QTest::keyClicks(edit, ",");
+    QCOMPARE(edit->text(), QString("2,3"));
+    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(edit, "9");
+    QCOMPARE(edit->text(), QString("9"));
+}
+
+void TestWindowInput::resetRestoresStartState() {
+    click("opt24");
+    click("belverbr");
+    click("verbr6");
+    field("Text2")->setText("2");
+    field("Text5")->setText("20");
+    QTest::mouseClick(control(m_window, "berechnen"), Qt::LeftButton);
+    QCOMPARE(field("Text4")->text(), QString("600"));
+    field("Text2")->setFocus();
+
+    QTest::mouseClick(control(m_window, "neurechnen"), Qt::LeftButton);
+    for (const char* name : {"Text1", "Text2", "Text3", "Text4", "Text5"})
+        QVERIFY2(field(name)->text().isEmpty(), name);
+    QStringList selected;
+    for (auto* option : m_window->findChildren<QRadioButton*>())
+        if (option->isChecked())
+            selected << option->objectName();
+    QCOMPARE(selected, QStringList{"stromueber"});
+    QCOMPARE(QApplication::focusWidget(), control(m_window, "neurechnen")); // where the click put it
+
+    BoxCatcher boxes;
+    QTest::mouseClick(control(m_window, "berechnen"), Qt::LeftButton);
+    QCOMPARE(boxes.seen.size(), 1);
+    QCOMPARE(boxes.seen[0].title, QString("Felder nicht ausgefüllt"));
+}
+
+KALVORAN_WINDOW_TEST_MAIN(TestWindowInput)
+#include "tst_window_input.moc"

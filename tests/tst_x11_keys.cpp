@@ -1,0 +1,68 @@
+// Real key events from an X server: what X11 puts into a key event differs from QTest's
+// (Ctrl+V carries "\x16", Delete "\x7f"), and the entry filter must let the commands through.
+#include <QClipboard>
+#include <QLineEdit>
+#include <QProcess>
+
+#include "tests/window_fixture.h"
+
+using namespace kalvoran;
+
+class TestX11Keys : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void realKeys();
+
+private:
+    // Sends keys through the X server as a keyboard would.
+    void xdotool(const QStringList& args) {
+        QCOMPARE(QProcess::execute("xdotool", args), 0);
+        QTest::qWait(150);
+    }
+    MainWindow* m_window = nullptr;
+};
+
+void TestX11Keys::initTestCase() {
+    QCOMPARE(QGuiApplication::platformName(), QString("xcb"));
+    m_window = new MainWindow;
+    m_window->centre();
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window));
+    m_window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_window));
+}
+
+void TestX11Keys::cleanupTestCase() { delete m_window; }
+
+void TestX11Keys::realKeys() {
+    auto* edit = control<QLineEdit>(m_window, "Text1");
+    QCOMPARE(QApplication::focusWidget(), edit);
+
+    xdotool({"type", "--delay", "30", "12a.b-,5 xE"});
+    QCOMPARE(edit->text(), QString("12,5"));
+
+    xdotool({"key", "BackSpace", "Home", "Delete"});
+    QCOMPARE(edit->text(), QString("2,"));
+
+    QApplication::clipboard()->setText("-3.3");
+    xdotool({"key", "ctrl+v"});
+    QCOMPARE(edit->text(), QString("-3.32,"));
+
+    xdotool({"key", "ctrl+a", "ctrl+c"});
+    QCOMPARE(QApplication::clipboard()->text(), QString("-3.32,"));
+    xdotool({"key", "End", "ctrl+z"});
+    QCOMPARE(edit->text(), QString("2,"));
+
+    xdotool({"key", "Return", "KP_Enter", "Escape", "space", "ctrl+b", "adiaeresis"});
+    QCOMPARE(edit->text(), QString("2,"));
+    QVERIFY(m_window->isVisible());
+    QVERIFY(control<QLineEdit>(m_window, "Text4")->text().isEmpty());
+
+    xdotool({"key", "Tab"});
+    QCOMPARE(QApplication::focusWidget(), control(m_window, "opt5v"));
+}
+
+KALVORAN_WINDOW_TEST_MAIN(TestX11Keys)
+#include "tst_x11_keys.moc"
