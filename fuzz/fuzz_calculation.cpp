@@ -1,0 +1,76 @@
+// The whole calculation on four arbitrary field texts, through the host without a window: it
+// ends in exactly one of a written result, one of the two messages, or one error of a named
+// kind; Text4 changes only for a result, and a result is a valid German number.
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+
+#include "core/dispatch.h"
+#include "core/handlers.h"
+#include "core/messages.h"
+#include "host/host_error.h"
+#include "host/number_text.h"
+#include "tests/memory_host.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    using namespace kalvoran;
+    // The input is the four texts separated by newlines: Text1, Text2, Text3, Text5.
+    std::string texts[4];
+    int field = 0;
+    for (const uint8_t byte : std::basic_string_view<uint8_t>(data, size)) {
+        if (byte == '\n' && field < 3)
+            ++field;
+        else
+            texts[field] += static_cast<char>(byte);
+    }
+
+    MemoryHost host;
+    host.type(Field::Text1, texts[0]);
+    host.type(Field::Text2, texts[1]);
+    host.type(Field::Text3, texts[2]);
+    host.type(Field::Text5, texts[3]);
+    host.type(Field::Text4, "alt");
+
+    enum { Result, Message, Error } outcome;
+    try {
+        berechnen_Click(host);
+        outcome = host.boxes.empty() ? Result : Message;
+    } catch (const HostError&) {
+        outcome = Error;
+    }
+
+    const std::string result = host.text(Field::Text4);
+    switch (outcome) {
+    case Result: {
+        if (host.log.size() != 1 || host.log[0] != "Text4=" + result)
+            std::abort();
+        const ParseResult read = parseNumberText(result);
+        if (read.status != ParseStatus::Ok || formatNumberText(read.value) != result ||
+            result == "-0")
+            std::abort();
+        break;
+    }
+    case Message:
+        if (host.boxes.size() != 1 || result != "alt" ||
+            (host.boxes[0].title != kFieldsNotFilled.title &&
+             host.boxes[0].title != kConsumerVoltageHigh.title))
+            std::abort();
+        break;
+    case Error:
+        if (!host.boxes.empty() || result != "alt" || !host.log.empty())
+            std::abort();
+        break;
+    }
+
+    // Through the dispatch, an error becomes exactly one box and the fields stay.
+    MemoryHost again;
+    again.type(Field::Text1, texts[0]);
+    again.type(Field::Text2, texts[1]);
+    again.type(Field::Text3, texts[2]);
+    again.type(Field::Text5, texts[3]);
+    dispatch(again, [&] { berechnen_Click(again); });
+    if ((outcome == Result) != again.boxes.empty() || again.boxes.size() > 1)
+        std::abort();
+    return 0;
+}
