@@ -1,0 +1,53 @@
+#!/usr/bin/env bash
+# Builds the Debian package, unpacks it into a temporary root and checks every file in it,
+# its dependencies, and (where lintian is installed) that lintian finds no error.
+# Usage: check_deb.sh BUILD_DIR
+set -uo pipefail
+build=$1
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+failed=0
+fail() { echo "FAIL: $*"; failed=1; }
+
+command -v dpkg-deb >/dev/null || { echo "SKIP: dpkg-deb missing"; exit 77; }
+cpack --config "$build/CPackConfig.cmake" -G DEB -B "$work/out" >"$work/cpack.log" 2>&1 ||
+    { cat "$work/cpack.log"; fail "cpack"; exit 1; }
+deb=$(ls "$work"/out/kalvoran_1.1.9_*.deb 2>/dev/null)
+[ -n "$deb" ] || { fail "no kalvoran_1.1.9_<arch>.deb"; exit 1; }
+arch=$(dpkg --print-architecture)
+[ "$(basename "$deb")" = "kalvoran_1.1.9_${arch}.deb" ] || fail "file name $(basename "$deb")"
+
+dpkg -x "$deb" "$work/root"
+expected="./usr/bin/kalvoran
+./usr/share/applications/de.kalvoran.Kalvoran.desktop
+./usr/share/doc/kalvoran/changelog.gz
+./usr/share/doc/kalvoran/copyright
+./usr/share/icons/hicolor/48x48/apps/kalvoran.png
+./usr/share/man/man1/kalvoran.1.gz
+./usr/share/metainfo/de.kalvoran.Kalvoran.metainfo.xml
+./usr/share/pixmaps/kalvoran.xpm"
+actual=$(cd "$work/root" && find . -type f | sort)
+[ "$actual" = "$expected" ] || fail "files differ:
+$(diff <(echo "$expected") <(echo "$actual"))"
+[ -x "$work/root/usr/bin/kalvoran" ] || fail "binary not executable"
+file_type=$(head -c 4 "$work/root/usr/bin/kalvoran" | od -An -c | tr -d ' ')
+[ "$file_type" = '177ELF' ] || fail "binary is no ELF file"
+cmp -s "$work/root/usr/share/pixmaps/kalvoran.xpm" "$(dirname "$0")/../packaging/kalvoran.xpm" ||
+    fail "icon source differs"
+gzip -t "$work/root/usr/share/doc/kalvoran/changelog.gz" "$work/root/usr/share/man/man1/kalvoran.1.gz" ||
+    fail "compressed docs"
+
+depends=$(dpkg-deb -f "$deb" Depends)
+for dep in libqt6widgets6 libqt6gui6 libqt6core6 libc6 fonts-liberation2; do
+    [[ "$depends" == *"$dep"* ]] || fail "Depends lacks $dep: $depends"
+done
+[ "$(dpkg-deb -f "$deb" Version)" = "1.1.9" ] || fail "version"
+
+if command -v lintian >/dev/null; then
+    lintian "$deb" 2>/dev/null | tee "$work/lintian.txt"
+    grep -q '^E:' "$work/lintian.txt" && fail "lintian errors"
+else
+    echo "lintian not installed: not run"
+fi
+[ $failed -eq 0 ] && echo "package checks passed: $(basename "$deb")"
+exit $failed
