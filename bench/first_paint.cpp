@@ -7,9 +7,9 @@
 #include <X11/extensions/Xdamage.h>
 #include <chrono>
 #include <csignal>
-#include <dirent.h>
 #include <cstdio>
 #include <cstring>
+#include <dirent.h>
 #include <fstream>
 #include <string>
 #include <sys/wait.h>

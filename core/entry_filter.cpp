@@ -11,9 +11,8 @@ constexpr std::string_view kAllowed = "0123456789,";
 constexpr short kBackspace = 8;
 
 void filterKey(short& KeyAscii) {
-    const bool allowed =
-        KeyAscii > 0 && KeyAscii <= 255 && kAllowed.find(static_cast<char>(KeyAscii)) !=
-                                               std::string_view::npos;
+    const bool allowed = KeyAscii > 0 && KeyAscii <= 255 &&
+                         kAllowed.find(static_cast<char>(KeyAscii)) != std::string_view::npos;
     if (!allowed && KeyAscii != kBackspace)
         KeyAscii = 0;
 }

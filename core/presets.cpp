@@ -26,10 +26,10 @@ struct Preset {
 
 // The consumer buttons of the containers other than the selected one's.
 constexpr std::array kClearForLed{lednor, belverbr, lüft5v, lüft7v, lüft9v};
-constexpr std::array kClearLedsAndFans{ledgelb, ledgrün, ledrot, leduv, ledweiß, ledblau,
-                                       lüft5v,  lüft7v,  lüft9v};
-constexpr std::array kClearForFan{ledgelb, ledgrün, ledrot, leduv, ledweiß, ledblau, belverbr,
-                                  lednor};
+constexpr std::array kClearLedsAndFans{ledgelb, ledgrün, ledrot, leduv, ledweiß,
+                                       ledblau, lüft5v,  lüft7v, lüft9v};
+constexpr std::array kClearForFan{ledgelb, ledgrün, ledrot,   leduv,
+                                  ledweiß, ledblau, belverbr, lednor};
 
 constexpr Write source(std::string_view v) { return {Field::Text1, v}; }
 constexpr Write consumerV(std::string_view v) { return {Field::Text2, v}; }

@@ -20,20 +20,42 @@ constexpr Step empty(Field field) { return {true, Option::opt5v, false, field}; 
 using enum Option;
 constexpr std::array kSteps{
     // Source voltage.
-    set(opt5v, false), set(opt12v, false), set(opt10, false), set(opt33, false),
-    set(opt30, false), set(opt24, false), set(belque, false),
+    set(opt5v, false),
+    set(opt12v, false),
+    set(opt10, false),
+    set(opt33, false),
+    set(opt30, false),
+    set(opt24, false),
+    set(belque, false),
     // Consumers, all three containers.
-    set(ledgelb, false), set(ledgrün, false), set(ledrot, false), set(leduv, false),
-    set(ledweiß, false), set(ledblau, false), set(belverbr, false), set(lednor, false),
-    set(lüft5v, false), set(lüft7v, false), set(lüft9v, false),
+    set(ledgelb, false),
+    set(ledgrün, false),
+    set(ledrot, false),
+    set(leduv, false),
+    set(ledweiß, false),
+    set(ledblau, false),
+    set(belverbr, false),
+    set(lednor, false),
+    set(lüft5v, false),
+    set(lüft7v, false),
+    set(lüft9v, false),
     // Current.
-    set(strombel, false), set(stromueber, true),
+    set(strombel, false),
+    set(stromueber, true),
     // The five fields, the result included.
-    empty(Field::Text1), empty(Field::Text2), empty(Field::Text3), empty(Field::Text4),
+    empty(Field::Text1),
+    empty(Field::Text2),
+    empty(Field::Text3),
+    empty(Field::Text4),
     empty(Field::Text5),
     // Number of consumers.
-    set(verbr1, false), set(verbr2, false), set(verbr3, false), set(verbr4, false),
-    set(verbr5, false), set(verbr6, false), set(belanz, false),
+    set(verbr1, false),
+    set(verbr2, false),
+    set(verbr3, false),
+    set(verbr4, false),
+    set(verbr5, false),
+    set(verbr6, false),
+    set(belanz, false),
 };
 static_assert(kSteps.size() == 32);
 

@@ -26,14 +26,16 @@ enum class Field {
 enum class Container { Form1, Frame1, Frame2, Frame3, Frame4, Frame5, Frame6 };
 
 // The twenty-seven option buttons.
+// clang-format off
 enum class Option {
-    opt5v, opt12v, opt10, opt33, opt30, opt24, belque,                 // source voltage
-    ledgelb, ledgrün, ledrot, leduv, ledweiß, ledblau,                 // ultra-bright LEDs
-    belverbr, lednor,                                                  // consumer, directly in Frame2
-    lüft5v, lüft7v, lüft9v,                                            // fans
-    strombel, stromueber,                                              // current
-    verbr1, verbr2, verbr3, verbr4, verbr5, verbr6, belanz,            // number of consumers
+    opt5v, opt12v, opt10, opt33, opt30, opt24, belque,      // source voltage
+    ledgelb, ledgrün, ledrot, leduv, ledweiß, ledblau,      // ultra-bright LEDs
+    belverbr, lednor,                                       // consumer, directly in Frame2
+    lüft5v, lüft7v, lüft9v,                                 // fans
+    strombel, stromueber,                                   // current
+    verbr1, verbr2, verbr3, verbr4, verbr5, verbr6, belanz, // number of consumers
 };
+// clang-format on
 
 struct FieldInfo {
     Field field;

@@ -59,8 +59,8 @@ ParseResult parseNumberText(std::string_view text) {
     if (digits == 0)
         return notANumber;
     // The power of ten of the first non-zero digit: 0 for "5", 2 for "123", -3 for "0,001".
-    const long long leadExponent = static_cast<long long>(integerDigits) -
-                                   static_cast<long long>(firstNonZero) - 1;
+    const long long leadExponent =
+        static_cast<long long>(integerDigits) - static_cast<long long>(firstNonZero) - 1;
 
     long long exponent = 0;
     if (i < s.size() && (s[i] == 'E' || s[i] == 'e')) {

@@ -1,10 +1,11 @@
 #include "host/qt_host.h"
 
+#include <stdexcept>
+
 #include <QAbstractButton>
 #include <QButtonGroup>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <stdexcept>
 
 namespace kalvoran {
 namespace {
@@ -55,7 +56,13 @@ QAbstractButton* QtHost::button(Option option) const {
 
 std::string QtHost::text(Field field) const { return edit(field)->text().toStdString(); }
 
-void QtHost::setText(Field field, std::string_view text) { edit(field)->setText(fromUtf8(text)); }
+void QtHost::setText(Field field, std::string_view text) {
+    QLineEdit* e = edit(field);
+    e->setText(fromUtf8(text));
+    // The caret goes to the start, so that a result wider than its field shows its leading
+    // digits rather than its last ones.
+    e->setCursorPosition(0);
+}
 
 bool QtHost::value(Option option) const { return button(option)->isChecked(); }
 

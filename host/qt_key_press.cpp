@@ -1,10 +1,11 @@
 #include "host/qt_key_press.h"
 
+#include <optional>
+
 #include <QCoreApplication>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <optional>
 
 namespace kalvoran {
 namespace {

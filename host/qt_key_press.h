@@ -5,8 +5,9 @@
 // Characters committed by an input method (dead keys, compose) are judged one by one too.
 #pragma once
 
-#include <QObject>
 #include <functional>
+
+#include <QObject>
 
 class QLineEdit;
 

@@ -1,9 +1,10 @@
 // Turns the icon source (an XPM) into the PNG of the desktop entry and the 8-bit .ico of the
 // Windows program file: make_icons icon.xpm out.png out.ico
+#include <cstdio>
+
 #include <QFile>
 #include <QImage>
 #include <QtEndian>
-#include <cstdio>
 
 namespace {
 
@@ -25,9 +26,9 @@ QByteArray icoOf(const QImage& indexed) {
     const quint32 imageBytes = 40 + 256 * 4 + quint32(xorRow + andRow) * quint32(h);
 
     QByteArray out;
-    put16(out, 0); // reserved
-    put16(out, 1); // type: icon
-    put16(out, 1); // one image
+    put16(out, 0);                                                       // reserved
+    put16(out, 1);                                                       // type: icon
+    put16(out, 1);                                                       // one image
     out.append(char(w)).append(char(h)).append(char(0)).append(char(0)); // 0 colours: 256
     put16(out, 1);                                                       // planes
     put16(out, 8);                                                       // bits per pixel

@@ -43,17 +43,15 @@ private slots:
 void TestCalculation::results_data() {
     QTest::addColumn<QStringList>("inputs"); // Text1, Text2, Text3, Text5
     QTest::addColumn<QString>("result");
-    QTest::newRow("12 V, two red LEDs") << QStringList{"12", "1,85", "2", "30"}
-                                        << "276,666666666667";
+    QTest::newRow("12 V, two red LEDs")
+        << QStringList{"12", "1,85", "2", "30"} << "276,666666666667";
     QTest::newRow("5 V, one LED of 3,5 V") << QStringList{"5", "3,5", "1", "20"} << "75";
     QTest::newRow("12 V, 5 V fan") << QStringList{"12", "5", "1", "125"} << "56";
     QTest::newRow("3,3 V, just below 15") << QStringList{"3,3", "3", "1", "20"} << "15";
-    QTest::newRow("fractional count used as it is") << QStringList{"12", "2", "2,5", "20"}
-                                                    << "350";
+    QTest::newRow("fractional count used as it is") << QStringList{"12", "2", "2,5", "20"} << "350";
     QTest::newRow("half a milliampere") << QStringList{"12", "3", "1", "0,5"} << "18000";
     QTest::newRow("exactly 0 V left") << QStringList{"12", "2", "6", "30"} << "0";
-    QTest::newRow("count 0 takes the source voltage")
-        << QStringList{"12", "3", "0", "20"} << "600";
+    QTest::newRow("count 0 takes the source voltage") << QStringList{"12", "3", "0", "20"} << "600";
     QTest::newRow("blanks around a number") << QStringList{" 12 ", "2", "1", "20"} << "500";
     QTest::newRow("pasted negative current") << QStringList{"12", "2", "1", "-20"} << "-500";
     QTest::newRow("0 V left, negative current: no minus zero")
@@ -86,8 +84,7 @@ void TestCalculation::refusals_data() {
     QTest::newRow("consumer voltage empty") << QStringList{"12", "", "2", "30"} << empty;
     QTest::newRow("count empty") << QStringList{"12", "1,85", "", "30"} << empty;
     QTest::newRow("current empty") << QStringList{"12", "1,85", "2", ""} << empty;
-    QTest::newRow("more voltage than the source")
-        << QStringList{"12", "3,3", "4", "20"} << high;
+    QTest::newRow("more voltage than the source") << QStringList{"12", "3,3", "4", "20"} << high;
     QTest::newRow("current not read when the voltage fails")
         << QStringList{"12", "3,3", "4", ","} << high;
     QTest::newRow("only a comma") << QStringList{",", "1,85", "2", "30"} << input;

@@ -1,10 +1,11 @@
 // Reading and writing German number text, and the checked arithmetic under the calculation.
-#include <QTest>
 #include <bit>
 #include <cmath>
 #include <cstdint>
 #include <limits>
 #include <random>
+
+#include <QTest>
 
 #include "host/arithmetic.h"
 #include "host/host_error.h"
@@ -48,8 +49,8 @@ void TestNumberText::reads_data() {
     QTest::newRow("too small reads as 0") << "1E-400" << ok << 0.0;
     QTest::newRow("tiny fraction reads as 0") << "0,0000000001E-330" << ok << 0.0;
     QTest::newRow("zero with a huge exponent") << "0E999999" << ok << 0.0;
-    QTest::newRow("largest double") << "1,7976931348623157E308" << ok
-                                    << std::numeric_limits<double>::max();
+    QTest::newRow("largest double")
+        << "1,7976931348623157E308" << ok << std::numeric_limits<double>::max();
     QTest::newRow("subnormal") << "5E-324" << ok << std::numeric_limits<double>::denorm_min();
 
     QTest::newRow("empty") << "" << nan << 0.0;
@@ -103,10 +104,10 @@ void TestNumberText::writes_data() {
     QTest::newRow("small stays plain") << 0.0001 << "0,0001";
     QTest::newRow("below 1E-4 as exponent") << 0.00001 << "1E-05";
     QTest::newRow("three-digit exponent") << 1e300 << "1E+300";
-    QTest::newRow("largest double") << std::numeric_limits<double>::max()
-                                    << "1,79769313486232E+308";
-    QTest::newRow("smallest subnormal") << std::numeric_limits<double>::denorm_min()
-                                        << "4,94065645841247E-324";
+    QTest::newRow("largest double")
+        << std::numeric_limits<double>::max() << "1,79769313486232E+308";
+    QTest::newRow("smallest subnormal")
+        << std::numeric_limits<double>::denorm_min() << "4,94065645841247E-324";
 }
 
 void TestNumberText::writes() {
@@ -116,9 +117,9 @@ void TestNumberText::writes() {
 }
 
 void TestNumberText::writingNeverGivesInfinityOrNan() {
-    for (double v : {std::numeric_limits<double>::infinity(),
-                     -std::numeric_limits<double>::infinity(),
-                     std::numeric_limits<double>::quiet_NaN()}) {
+    for (double v :
+         {std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity(),
+          std::numeric_limits<double>::quiet_NaN()}) {
         QVERIFY_THROWS_EXCEPTION(HostError, formatNumberText(v));
     }
 }

@@ -108,8 +108,7 @@ void TestPresets::presetWrites_data() {
     row("lüft7v", concat({"Text5=125", "Text2=7"}, fanClears));
     row("lüft9v", concat({"Text5=125", "Text2=9"}, fanClears));
     // strombel is selected, and its own handler runs, before the LEDs and fans are cleared.
-    row("belverbr",
-        concat({"Text2=", "Text5=", "strombel=true", "Text5="}, ledAndFanClears));
+    row("belverbr", concat({"Text2=", "Text5=", "strombel=true", "Text5="}, ledAndFanClears));
 }
 
 void TestPresets::presetWrites() {
@@ -181,12 +180,12 @@ void TestPresets::resetSteps() {
         host.click(name);
     host.log.clear();
     neurechnen_Click(host);
-    const Log expected = concat(
-        concat(falses({"opt5v", "opt12v", "opt10", "opt33", "opt30", "opt24", "belque", "ledgelb",
-                       "ledgrün", "ledrot", "leduv", "ledweiß", "ledblau", "belverbr", "lednor",
-                       "lüft5v", "lüft7v", "lüft9v", "strombel"}),
-               {"stromueber=true", "Text1=", "Text2=", "Text3=", "Text4=", "Text5="}),
-        falses({"verbr1", "verbr2", "verbr3", "verbr4", "verbr5", "verbr6", "belanz"}));
+    const Log expected =
+        concat(concat(falses({"opt5v", "opt12v", "opt10", "opt33", "opt30", "opt24", "belque",
+                              "ledgelb", "ledgrün", "ledrot", "leduv", "ledweiß", "ledblau",
+                              "belverbr", "lednor", "lüft5v", "lüft7v", "lüft9v", "strombel"}),
+                      {"stromueber=true", "Text1=", "Text2=", "Text3=", "Text4=", "Text5="}),
+               falses({"verbr1", "verbr2", "verbr3", "verbr4", "verbr5", "verbr6", "belanz"}));
     QCOMPARE(host.log, expected);
     QCOMPARE(host.selected(), std::vector<std::string>{"stromueber"});
     QCOMPARE(allTexts(host), std::vector<std::string>(5));

@@ -1,11 +1,12 @@
 // Ten thousand random user actions on the real window from a fixed seed. After each: at most
 // one consumer selected, exactly one current button, no box left open, the result empty or a
 // German number, the window still there.
+#include <random>
+
 #include <QClipboard>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <random>
 
 #include "host/number_text.h"
 #include "tests/box_catcher.h"
@@ -21,8 +22,8 @@ private slots:
 
 namespace {
 
-const QStringList kConsumers{"ledgelb", "ledgrün", "ledrot", "leduv",  "ledweiß", "ledblau",
-                             "belverbr", "lednor", "lüft5v", "lüft7v", "lüft9v"};
+const QStringList kConsumers{"ledgelb",  "ledgrün", "ledrot", "leduv",  "ledweiß", "ledblau",
+                             "belverbr", "lednor",  "lüft5v", "lüft7v", "lüft9v"};
 
 bool isGermanNumber(const QString& text) {
     const std::string s = text.toStdString();
@@ -44,8 +45,9 @@ void TestRandomEvents::randomActions() {
                                        control<QPushButton>(&window, "hilfe")};
     // Characters a user might type or paste: mostly what numbers are made of.
     const QString typed = QString::fromUtf8("0123456789,,,..--+ eEaäß€\t");
-    const QStringList pasted{"12", "1,85", "-3", "1.5", "1E300", "1E-300", "0", ",", " ", "",
-                             "99999999999999999999", "3,3E2", "inf", "nan", "0,5", "١٢"};
+    const QStringList pasted{
+        "12",    "1,85", "-3",  "1.5", "1E300", "1E-300", "0", ",", " ", "", "99999999999999999999",
+        "3,3E2", "inf",  "nan", "0,5", "١٢"};
     const Qt::Key commandKeys[] = {Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_Left,
                                    Qt::Key_End,       Qt::Key_Return, Qt::Key_Escape};
 
@@ -59,8 +61,7 @@ void TestRandomEvents::randomActions() {
         switch (pick(6)) {
         case 0: { // click an option button anywhere on it
             QRadioButton* b = options[pick(options.size())];
-            QTest::mouseClick(b, Qt::LeftButton, {},
-                              QPoint(pick(b->width()), pick(b->height())));
+            QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(pick(b->width()), pick(b->height())));
             break;
         }
         case 1: // a command button, but never "Beenden"

@@ -40,21 +40,25 @@ void TestWindowCalculation::typedAndCalculated_data() {
     QTest::addColumn<QString>("boxText");
     QTest::addColumn<int>("boxIcon");
     QTest::newRow("12 V, two red LEDs")
-        << QStringList{"12", "1,85", "2", "30"} << "276,666666666667" << "" << "" << 0;
+        << QStringList{"12", "1,85", "2", "30"} << "276,666666666667"
+        << ""
+        << "" << 0;
     QTest::newRow("empty field") << QStringList{"12", "", "2", "30"} << "alt"
                                  << "Felder nicht ausgefüllt"
                                  << "Es müssen ALLE Felder ( bis auf das Ergebnisfeld ) "
                                     "ausgefüllt sein um diese Berechnung durchzuführen."
                                  << int(QMessageBox::Critical);
     QTest::newRow("voltage too high")
-        << QStringList{"12", "3,3", "4", "20"} << "alt" << "Zu hohe Verbrauchsspannung"
+        << QStringList{"12", "3,3", "4", "20"} << "alt"
+        << "Zu hohe Verbrauchsspannung"
         << "Bei Ihrer Berechnung ist ein Fehner aufgetreten. Die Spannung die Ihre Verbraucher "
            "benötigen ist größer als die Spannung, die Ihre Spannungsquelle liefert. Verringern "
            "Sie die Anzahl der Verbraucher, vergrößern Sie die Quellenspannung oder verringern "
            "Sie die Spannung pro Verbraucher."
         << int(QMessageBox::Information);
     QTest::newRow("current 0: reported, program goes on")
-        << QStringList{"12", "1,85", "2", "0"} << "alt" << "Berechnung nicht möglich"
+        << QStringList{"12", "1,85", "2", "0"} << "alt"
+        << "Berechnung nicht möglich"
         << "Bei einem Strom von 0 mA lässt sich kein Widerstand errechnen. Geben Sie einen Strom "
            "größer als 0 ein."
         << int(QMessageBox::Critical);

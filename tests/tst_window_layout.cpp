@@ -58,6 +58,10 @@ void TestWindowLayout::window() {
     QCOMPARE(m_window->minimumSize(), m_window->maximumSize());
     QVERIFY(!(m_window->windowFlags() & Qt::WindowMaximizeButtonHint));
     QVERIFY(!m_window->windowIcon().isNull());
+    QCOMPARE(QCoreApplication::applicationName(), QString("Kalvoran"));
+    QCOMPARE(QCoreApplication::applicationVersion(), QString("1.1.9"));
+    // Qt's own texts in German, whatever the machine's language: the fields' context menu.
+    QCOMPARE(QLineEdit::tr("&Paste"), QString("Einf&ügen"));
     const QRect screen = m_window->screen()->availableGeometry();
     QVERIFY(qAbs(m_window->geometry().center().x() - screen.center().x()) <= 1);
 }
@@ -67,25 +71,42 @@ void TestWindowLayout::geometry_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("container");
     QTest::addColumn<QRect>("rect");
-    QTest::newRow("Frame1 on the window") << "Frame1" << "" << QRect(16, 16, 433, 57);
-    QTest::newRow("Frame2 on the window") << "Frame2" << "" << QRect(16, 80, 433, 137);
-    QTest::newRow("Frame6 above Frame5") << "Frame6" << "" << QRect(16, 224, 433, 57);
-    QTest::newRow("Frame5 on the window") << "Frame5" << "" << QRect(16, 288, 433, 57);
-    QTest::newRow("Frame3 inside Frame2") << "Frame3" << "Frame2" << QRect(184, 16, 241, 65);
-    QTest::newRow("Frame4 inside Frame2") << "Frame4" << "Frame2" << QRect(8, 88, 417, 41);
-    QTest::newRow("Text1 in Frame1") << "Text1" << "Frame1" << QRect(8, 16, 105, 33);
-    QTest::newRow("belque two lines high") << "belque" << "Frame1" << QRect(360, 16, 65, 33);
-    QTest::newRow("lednor directly in Frame2") << "lednor" << "Frame2" << QRect(112, 56, 65, 33);
-    QTest::newRow("belverbr directly in Frame2") << "belverbr" << "Frame2"
-                                                 << QRect(8, 64, 97, 17);
-    QTest::newRow("ledweiß middle column") << "ledweiß" << "Frame3" << QRect(72, 16, 73, 17);
-    QTest::newRow("lüft5v at the right") << "lüft5v" << "Frame4" << QRect(280, 16, 129, 17);
-    QTest::newRow("stromueber in Frame6") << "stromueber" << "Frame6" << QRect(192, 24, 105, 17);
-    QTest::newRow("Label5 is taller") << "Label5" << "Frame6" << QRect(128, 24, 41, 25);
-    QTest::newRow("belanz in Frame5") << "belanz" << "Frame5" << QRect(336, 16, 89, 33);
-    QTest::newRow("Text4 is 35 px high") << "Text4" << "" << QRect(24, 352, 105, 35);
-    QTest::newRow("beenden bottom right") << "beenden" << "" << QRect(344, 392, 105, 33);
-    QTest::newRow("Label2 reaches past the edge") << "Label2" << "" << QRect(280, 432, 209, 17);
+    QTest::newRow("Frame1 on the window") << "Frame1"
+                                          << "" << QRect(16, 16, 433, 57);
+    QTest::newRow("Frame2 on the window") << "Frame2"
+                                          << "" << QRect(16, 80, 433, 137);
+    QTest::newRow("Frame6 above Frame5") << "Frame6"
+                                         << "" << QRect(16, 224, 433, 57);
+    QTest::newRow("Frame5 on the window") << "Frame5"
+                                          << "" << QRect(16, 288, 433, 57);
+    QTest::newRow("Frame3 inside Frame2") << "Frame3"
+                                          << "Frame2" << QRect(184, 16, 241, 65);
+    QTest::newRow("Frame4 inside Frame2") << "Frame4"
+                                          << "Frame2" << QRect(8, 88, 417, 41);
+    QTest::newRow("Text1 in Frame1") << "Text1"
+                                     << "Frame1" << QRect(8, 16, 105, 33);
+    QTest::newRow("belque two lines high") << "belque"
+                                           << "Frame1" << QRect(360, 16, 65, 33);
+    QTest::newRow("lednor directly in Frame2") << "lednor"
+                                               << "Frame2" << QRect(112, 56, 65, 33);
+    QTest::newRow("belverbr directly in Frame2") << "belverbr"
+                                                 << "Frame2" << QRect(8, 64, 97, 17);
+    QTest::newRow("ledweiß middle column") << "ledweiß"
+                                           << "Frame3" << QRect(72, 16, 73, 17);
+    QTest::newRow("lüft5v at the right") << "lüft5v"
+                                         << "Frame4" << QRect(280, 16, 129, 17);
+    QTest::newRow("stromueber in Frame6") << "stromueber"
+                                          << "Frame6" << QRect(192, 24, 105, 17);
+    QTest::newRow("Label5 is taller") << "Label5"
+                                      << "Frame6" << QRect(128, 24, 41, 25);
+    QTest::newRow("belanz in Frame5") << "belanz"
+                                      << "Frame5" << QRect(336, 16, 89, 33);
+    QTest::newRow("Text4 is 35 px high") << "Text4"
+                                         << "" << QRect(24, 352, 105, 35);
+    QTest::newRow("beenden bottom right") << "beenden"
+                                          << "" << QRect(344, 392, 105, 33);
+    QTest::newRow("Label2 reaches past the edge") << "Label2"
+                                                  << "" << QRect(280, 432, 209, 17);
 }
 
 void TestWindowLayout::geometry() {
@@ -102,20 +123,32 @@ void TestWindowLayout::geometry() {
 void TestWindowLayout::captions_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("caption");
-    QTest::newRow("three blanks") << "opt5v" << "5   Volt";
-    QTest::newRow("two blanks") << "opt10" << "10  Volt";
+    QTest::newRow("three blanks") << "opt5v"
+                                  << "5   Volt";
+    QTest::newRow("two blanks") << "opt10"
+                                << "10  Volt";
     QTest::newRow("acute accent, not apostrophe") << "Frame3" << QString("Ultrahelle LED\u00B4s");
-    QTest::newRow("straight double quotes") << "Frame4" << "Lüfter \"drosseln\"";
+    QTest::newRow("straight double quotes") << "Frame4"
+                                            << "Lüfter \"drosseln\"";
     QTest::newRow("Frame1, long caption")
-        << "Frame1" << "Quellenspannung (hier wird die Versorgungsspannung in V (Volt) angegeben)";
-    QTest::newRow("Frame6") << "Frame6" << "Strom des/der Verbraucher(s)";
-    QTest::newRow("Frame5") << "Frame5" << "Anzahl der Verbraucher (in Reihe geschaltet)";
-    QTest::newRow("umlaut in an option") << "verbr5" << "fünf";
-    QTest::newRow("sharp s") << "ledweiß" << "LED weiß";
-    QTest::newRow("current takeover") << "stromueber" << "Wert übernehmen";
-    QTest::newRow("mA label") << "Label5" << "mA";
-    QTest::newRow("maker's notice") << "Label2" << "© Kalvoran-Entwickler";
-    QTest::newRow("Neu") << "neurechnen" << "Neu";
+        << "Frame1"
+        << "Quellenspannung (hier wird die Versorgungsspannung in V (Volt) angegeben)";
+    QTest::newRow("Frame6") << "Frame6"
+                            << "Strom des/der Verbraucher(s)";
+    QTest::newRow("Frame5") << "Frame5"
+                            << "Anzahl der Verbraucher (in Reihe geschaltet)";
+    QTest::newRow("umlaut in an option") << "verbr5"
+                                         << "fünf";
+    QTest::newRow("sharp s") << "ledweiß"
+                             << "LED weiß";
+    QTest::newRow("current takeover") << "stromueber"
+                                      << "Wert übernehmen";
+    QTest::newRow("mA label") << "Label5"
+                              << "mA";
+    QTest::newRow("maker's notice") << "Label2"
+                                    << "© Kalvoran-Entwickler";
+    QTest::newRow("Neu") << "neurechnen"
+                         << "Neu";
 }
 
 void TestWindowLayout::captions() {
@@ -213,10 +246,9 @@ void TestWindowLayout::startState() {
 // stops once in each group of option buttons: at the selected one, else at the first in tab
 // order; the arrow keys move within the group.
 void TestWindowLayout::tabOrder() {
-    const QStringList expected{"Text1",      "opt5v", "Text2",   "lednor", "ledrot",
-                               "lüft9v",     "Text3", "verbr1",  "Text4",  "berechnen",
-                               "neurechnen", "hilfe", "beenden", "Text5",  "stromueber",
-                               "Text1"};
+    const QStringList expected{
+        "Text1", "opt5v",     "Text2",      "lednor", "ledrot",  "lüft9v", "Text3",      "verbr1",
+        "Text4", "berechnen", "neurechnen", "hilfe",  "beenden", "Text5",  "stromueber", "Text1"};
     QStringList visited{QApplication::focusWidget()->objectName()};
     for (int i = 1; i < expected.size(); ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);

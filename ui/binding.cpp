@@ -1,7 +1,8 @@
 // Which handler each control's event runs. Every event runs through dispatch(), which reports
 // an error that leaves the handler; the program goes on.
-#include <QAbstractButton>
 #include <array>
+
+#include <QAbstractButton>
 
 #include "core/dispatch.h"
 #include "core/handlers.h"

@@ -11,7 +11,8 @@ using C = Container;
 
 constexpr std::array kLayout{
     // clang-format off
-    // name        kind       parent     caption                                   left   top  width height tab font
+    // name, kind, container, caption, left, top, width, height (twips), tab index,
+    // then where needed: font, tooltip, accessible name
     ControlSpec{"Frame1", Frame, C::Form1,
         "Quellenspannung (hier wird die Versorgungsspannung in V (Volt) angegeben)", 240, 240, 6495, 855, 0},
     ControlSpec{"Text1",  TextField, C::Frame1, "",           120,  240, 1575, 495,  1, Large, {}, "Quellenspannung in Volt"},

@@ -1,5 +1,6 @@
-#include <QApplication>
 #include <thread>
+
+#include <QApplication>
 
 #include "ui/app_setup.h"
 #include "ui/main_window.h"

@@ -1,23 +1,25 @@
 #include "ui/main_window.h"
 
-#include <QApplication>
-#include <QButtonGroup>
-#include <QGroupBox>
-#include <QIcon>
-#include <QPixmap>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QScreen>
-#include <QStyle>
 #include <algorithm>
 #include <array>
 #include <vector>
 
-#include "packaging/kalvoran.xpm"
+#include <QApplication>
+#include <QButtonGroup>
+#include <QGroupBox>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QPushButton>
+#include <QScreen>
+#include <QStyle>
+
 #include "ui/fonts.h"
 #include "ui/layout.h"
 #include "ui/wrapping_radio_button.h"
+
+#include "packaging/kalvoran.xpm"
 
 namespace kalvoran {
 namespace {

@@ -40,8 +40,8 @@ void WrappingRadioButton::paintEvent(QPaintEvent*) {
     if (option.state & QStyle::State_HasFocus) {
         QStyleOptionFocusRect focus;
         focus.initFrom(this);
-        focus.rect = fontMetrics().boundingRect(area, kCaptionFlags, text()).adjusted(-1, 0, 1, 0) &
-                     rect();
+        focus.rect =
+            fontMetrics().boundingRect(area, kCaptionFlags, text()).adjusted(-1, 0, 1, 0) & rect();
         focus.backgroundColor = option.palette.window().color();
         painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
     }
