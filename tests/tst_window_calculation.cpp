@@ -4,12 +4,11 @@
 #include <QTest>
 
 #include "tests/box_catcher.h"
-#include "ui/app_setup.h"
-#include "ui/main_window.h"
+#include "tests/window_fixture.h"
 
 using namespace kalvoran;
 
-class TestWindowCalculation : public QObject {
+class TestWindowCalculation : public QObject, WindowUnderTest {
     Q_OBJECT
 private slots:
     void init();
@@ -19,19 +18,11 @@ private slots:
 
 private:
     QLineEdit* field(const char* name) { return m_window->findChild<QLineEdit*>(name); }
-    MainWindow* m_window = nullptr;
 };
 
-void TestWindowCalculation::init() {
-    m_window = new MainWindow;
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window));
-}
+void TestWindowCalculation::init() { QVERIFY(open()); }
 
-void TestWindowCalculation::cleanup() {
-    delete m_window;
-    m_window = nullptr;
-}
+void TestWindowCalculation::cleanup() { close(); }
 
 void TestWindowCalculation::typedAndCalculated_data() {
     QTest::addColumn<QStringList>("inputs"); // Text1, Text2, Text3, Text5
@@ -91,10 +82,5 @@ void TestWindowCalculation::typedAndCalculated() {
         QCOMPARE(field(names[i])->text(), inputs[i]);
 }
 
-int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
-    setUpApplication(app);
-    TestWindowCalculation test;
-    return QTest::qExec(&test, argc, argv);
-}
+KALVORAN_WINDOW_TEST_MAIN(TestWindowCalculation)
 #include "tst_window_calculation.moc"

@@ -16,7 +16,7 @@ QPoint nearIndicator(QWidget* button) { return QPoint(6, button->height() / 2); 
 
 } // namespace
 
-class TestWindowInput : public QObject {
+class TestWindowInput : public QObject, WindowUnderTest {
     Q_OBJECT
 private slots:
     void init();
@@ -38,19 +38,11 @@ private:
         QWidget* button = control(m_window, option);
         QTest::mouseClick(button, Qt::LeftButton, {}, nearIndicator(button));
     }
-    MainWindow* m_window = nullptr;
 };
 
-void TestWindowInput::init() {
-    m_window = new MainWindow;
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowActive(m_window));
-}
+void TestWindowInput::init() { QVERIFY(open()); }
 
-void TestWindowInput::cleanup() {
-    delete m_window;
-    m_window = nullptr;
-}
+void TestWindowInput::cleanup() { close(); }
 
 void TestWindowInput::calculationByClicksAlone() {
     click("opt12v");

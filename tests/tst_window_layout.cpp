@@ -13,7 +13,7 @@
 
 using namespace kalvoran;
 
-class TestWindowLayout : public QObject {
+class TestWindowLayout : public QObject, WindowUnderTest {
     Q_OBJECT
 private slots:
     void init();
@@ -37,20 +37,11 @@ private slots:
     void quitEndsTheProgram();
 
 private:
-    MainWindow* m_window = nullptr;
 };
 
-void TestWindowLayout::init() {
-    m_window = new MainWindow;
-    m_window->centre();
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowActive(m_window));
-}
+void TestWindowLayout::init() { QVERIFY(open()); }
 
-void TestWindowLayout::cleanup() {
-    delete m_window;
-    m_window = nullptr;
-}
+void TestWindowLayout::cleanup() { close(); }
 
 void TestWindowLayout::window() {
     QCOMPARE(m_window->windowTitle(), QString("Der Kalvoran"));

@@ -15,6 +15,25 @@ W* control(kalvoran::MainWindow* window, const char* name) {
     return w;
 }
 
+// Opens a fresh window before each test function and closes it after; call from init() and
+// cleanup().
+class WindowUnderTest {
+public:
+    bool open() {
+        m_window = new kalvoran::MainWindow;
+        m_window->centre();
+        m_window->show();
+        return QTest::qWaitForWindowActive(m_window);
+    }
+    void close() {
+        delete m_window;
+        m_window = nullptr;
+    }
+
+protected:
+    kalvoran::MainWindow* m_window = nullptr;
+};
+
 // main() for a test of the real window: the application set up as the program sets it up.
 #define KALVORAN_WINDOW_TEST_MAIN(TestClass)                                                       \
     int main(int argc, char* argv[]) {                                                             \

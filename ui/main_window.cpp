@@ -30,9 +30,9 @@ QString fromUtf8(std::string_view text) {
 
 int pixels(int twips) { return twips / kTwipsPerPixel; }
 
-QWidget* createWidget(const ControlSpec& spec, QWidget* parent) {
-    const QString caption = fromUtf8(spec.caption);
-    switch (spec.kind) {
+QWidget* createWidget(const ControlSpec& control, QWidget* parent) {
+    const QString caption = fromUtf8(control.caption);
+    switch (control.kind) {
     case Kind::Frame:
         return new QGroupBox(caption, parent);
     case Kind::TextField:
@@ -67,29 +67,30 @@ void MainWindow::buildControls() {
     std::array<QButtonGroup*, 7> groups{};
     std::vector<std::pair<int, QWidget*>> focusable;
 
-    for (const ControlSpec& spec : controlTable()) {
-        QWidget* widget = createWidget(spec, containers[static_cast<std::size_t>(spec.parent)]);
-        widget->setObjectName(fromUtf8(spec.name));
-        widget->setGeometry(pixels(spec.left), pixels(spec.top), pixels(spec.width),
-                            pixels(spec.height));
-        if (spec.font != FontRole::Default)
-            widget->setFont(windowFont(spec.font));
-        if (!spec.toolTip.empty())
-            widget->setToolTip(fromUtf8(spec.toolTip));
-        if (!spec.accessibleName.empty())
-            widget->setAccessibleName(fromUtf8(spec.accessibleName));
+    for (const ControlSpec& control : controlTable()) {
+        QWidget* widget =
+            createWidget(control, containers[static_cast<std::size_t>(control.parent)]);
+        widget->setObjectName(fromUtf8(control.name));
+        widget->setGeometry(pixels(control.left), pixels(control.top), pixels(control.width),
+                            pixels(control.height));
+        if (control.font != FontRole::Default)
+            widget->setFont(windowFont(control.font));
+        if (!control.toolTip.empty())
+            widget->setToolTip(fromUtf8(control.toolTip));
+        if (!control.accessibleName.empty())
+            widget->setAccessibleName(fromUtf8(control.accessibleName));
 
-        if (const auto container = containerNamed(spec.name))
+        if (const auto container = containerNamed(control.name))
             containers[static_cast<std::size_t>(*container)] = widget;
-        if (const auto field = fieldNamed(spec.name)) {
+        if (const auto field = fieldNamed(control.name)) {
             auto* edit = static_cast<QLineEdit*>(widget);
             edit->setReadOnly(*field == Field::Text4);
             m_host.addField(*field, edit);
         }
-        if (const auto option = optionNamed(spec.name)) {
+        if (const auto option = optionNamed(control.name)) {
             auto* button = static_cast<QAbstractButton*>(widget);
-            button->setAccessibleName(fromUtf8(spec.caption));
-            QButtonGroup*& group = groups[static_cast<std::size_t>(spec.parent)];
+            button->setAccessibleName(fromUtf8(control.caption));
+            QButtonGroup*& group = groups[static_cast<std::size_t>(control.parent)];
             if (!group)
                 group = new QButtonGroup(widget->parentWidget());
             group->addButton(button);
@@ -97,7 +98,7 @@ void MainWindow::buildControls() {
             m_host.addOption(*option, button);
         }
         if (widget->focusPolicy() != Qt::NoFocus)
-            focusable.emplace_back(spec.tabIndex, widget);
+            focusable.emplace_back(control.tabIndex, widget);
     }
 
     std::sort(focusable.begin(), focusable.end(),
