@@ -3,7 +3,6 @@
 #include <charconv>
 #include <climits>
 #include <cmath>
-#include <cstdlib>
 
 #include "host/host_error.h"
 

@@ -10,10 +10,6 @@
 namespace kalvoran {
 namespace {
 
-QString fromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 QMessageBox::Icon boxIcon(Icon icon) {
     switch (icon) {
     case Icon::Stop:
@@ -58,7 +54,7 @@ std::string QtHost::text(Field field) const { return edit(field)->text().toStdSt
 
 void QtHost::setText(Field field, std::string_view text) {
     QLineEdit* e = edit(field);
-    e->setText(fromUtf8(text));
+    e->setText(toQString(text));
     // The caret goes to the start, so that a result wider than its field shows its leading
     // digits rather than its last ones.
     e->setCursorPosition(0);
@@ -89,7 +85,7 @@ void QtHost::clear(Option option) {
 }
 
 void QtHost::messageBox(std::string_view prompt, std::string_view title, Icon icon) {
-    QMessageBox box(boxIcon(icon), fromUtf8(title), fromUtf8(prompt), QMessageBox::Ok, m_window);
+    QMessageBox box(boxIcon(icon), toQString(title), toQString(prompt), QMessageBox::Ok, m_window);
     box.setWindowModality(Qt::ApplicationModal);
     box.exec();
 }

@@ -4,6 +4,8 @@
 
 #include <array>
 
+#include <QString>
+
 #include "host/host.h"
 #include "host/qt_key_press.h"
 
@@ -12,6 +14,11 @@ class QLineEdit;
 class QWidget;
 
 namespace kalvoran {
+
+// Texts of the handlers and tables are UTF-8.
+inline QString toQString(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 class QtHost final : public Host {
 public:

@@ -24,14 +24,10 @@
 namespace kalvoran {
 namespace {
 
-QString fromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 int pixels(int twips) { return twips / kTwipsPerPixel; }
 
 QWidget* createWidget(const ControlSpec& control, QWidget* parent) {
-    const QString caption = fromUtf8(control.caption);
+    const QString caption = toQString(control.caption);
     switch (control.kind) {
     case Kind::Frame:
         return new QGroupBox(caption, parent);
@@ -50,7 +46,7 @@ QWidget* createWidget(const ControlSpec& control, QWidget* parent) {
 } // namespace
 
 MainWindow::MainWindow() : m_host(this) {
-    setWindowTitle(fromUtf8(kWindowCaption));
+    setWindowTitle(toQString(kWindowCaption));
     setWindowIcon(QIcon(QPixmap(kalvoran_xpm)));
     setWindowFlag(Qt::WindowMaximizeButtonHint, false);
     setFont(windowFont(FontRole::Default));
@@ -70,15 +66,15 @@ void MainWindow::buildControls() {
     for (const ControlSpec& control : controlTable()) {
         QWidget* widget =
             createWidget(control, containers[static_cast<std::size_t>(control.parent)]);
-        widget->setObjectName(fromUtf8(control.name));
+        widget->setObjectName(toQString(control.name));
         widget->setGeometry(pixels(control.left), pixels(control.top), pixels(control.width),
                             pixels(control.height));
         if (control.font != FontRole::Default)
             widget->setFont(windowFont(control.font));
         if (!control.toolTip.empty())
-            widget->setToolTip(fromUtf8(control.toolTip));
+            widget->setToolTip(toQString(control.toolTip));
         if (!control.accessibleName.empty())
-            widget->setAccessibleName(fromUtf8(control.accessibleName));
+            widget->setAccessibleName(toQString(control.accessibleName));
 
         if (const auto container = containerNamed(control.name))
             containers[static_cast<std::size_t>(*container)] = widget;
@@ -89,7 +85,7 @@ void MainWindow::buildControls() {
         }
         if (const auto option = optionNamed(control.name)) {
             auto* button = static_cast<QAbstractButton*>(widget);
-            button->setAccessibleName(fromUtf8(control.caption));
+            button->setAccessibleName(toQString(control.caption));
             QButtonGroup*& group = groups[static_cast<std::size_t>(control.parent)];
             if (!group)
                 group = new QButtonGroup(widget->parentWidget());
