@@ -120,11 +120,10 @@ bool QtKeyPress::eventFilter(QObject* watched, QEvent* event) {
 
     const QString text = key->text();
     if (text.isEmpty())
-        return false; // cursor keys, function keys, modifiers alone
-    const Qt::KeyboardModifiers held = key->modifiers();
-    if ((held & Qt::ControlModifier) && !(held & Qt::AltModifier) && text.at(0).isPrint())
-        return false; // a shortcut the line edit ignores; it inserts nothing
+        return false; // cursor keys, function keys, modifiers alone: they insert nothing
 
+    // Every other key that carries text is judged, whatever modifiers are held: the line edit
+    // inserts the text of Ctrl with the keypad, with Meta or with AltGr, too.
     const QString taken = judge(text);
     if (taken == text)
         return false;

@@ -1,8 +1,9 @@
 // Delivers the characters typed into a QLineEdit to a KeyPress handler before the field takes
-// them. Only what would insert a character counts as typed: the line edit's commands (copy,
-// cut, paste, select all, undo, redo, cursor movement, Delete, Tab) pass untouched, so pasted
-// text is not judged. Enter and Escape reach the handler as 13 and 27, backspace as 8.
-// Characters committed by an input method (dead keys, compose) are judged one by one too.
+// them. A key event is one of the line edit's commands (copy, cut, paste, select all, undo,
+// redo, cursor movement, Delete), Tab, a key without text, or else typed: the commands, Tab and
+// keys without text pass untouched, so pasted text is not judged; every other key's text is
+// judged, whatever modifiers are held. Enter and Escape reach the handler as 13 and 27, backspace
+// as 8. Characters committed by an input method (dead keys, compose) are judged one by one too.
 #pragma once
 
 #include <functional>

@@ -164,7 +164,7 @@ void TestWindowLayout::noCaptionIsClipped() {
     for (auto* option : m_window->findChildren<WrappingRadioButton*>()) {
         const QRect area = option->captionArea();
         const QRect needed = option->fontMetrics().boundingRect(
-            area, WrappingRadioButton::kCaptionFlags, option->text());
+            area, option->captionFlags(), option->text());
         QVERIFY2(area.contains(needed), qPrintable(option->objectName()));
         if (needed.height() > option->fontMetrics().lineSpacing() * 3 / 2)
             wrapped << option->objectName();

@@ -1,8 +1,10 @@
+#include <optional>
 #include <thread>
 
 #include <QApplication>
 
 #include "ui/app_setup.h"
+#include "ui/display_check.h"
 #include "ui/main_window.h"
 
 #ifdef KALVORAN_HAVE_FONTCONFIG
@@ -15,7 +17,16 @@ int main(int argc, char* argv[]) {
     // cannot do without; let it run while Qt connects to the display.
     std::thread fontconfig([] { FcInit(); });
 #endif
-    QApplication app(argc, argv);
+    // Kalvoran takes no arguments. Qt sees the program's name only, so that its own options
+    // (-reverse, -stylesheet, -qwindowtitle, ...) change nothing; its environment variables
+    // (QT_QPA_PLATFORM, QT_SCALE_FACTOR, ...) still work.
+    static char fallbackName[] = "kalvoran";
+    int qtArgc = 1;
+    char* qtArgv[] = {argc > 0 && argv[0] ? argv[0] : fallbackName, nullptr};
+
+    std::optional<kalvoran::DisplayCheck> check(std::in_place);
+    QApplication app(qtArgc, qtArgv);
+    check.reset();
 #ifdef KALVORAN_HAVE_FONTCONFIG
     fontconfig.join();
 #endif

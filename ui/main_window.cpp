@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <array>
+#include <limits>
 #include <vector>
 
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QButtonGroup>
 #include <QGroupBox>
@@ -14,8 +16,10 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QStyle>
+#include <QWindow>
 
 #include "ui/fonts.h"
+#include "ui/frame.h"
 #include "ui/layout.h"
 #include "ui/wrapping_radio_button.h"
 
@@ -30,7 +34,7 @@ QWidget* createWidget(const ControlSpec& control, QWidget* parent) {
     const QString caption = toQString(control.caption);
     switch (control.kind) {
     case Kind::Frame:
-        return new QGroupBox(caption, parent);
+        return new Frame(caption, parent);
     case Kind::TextField:
         return new QLineEdit(parent);
     case Kind::Label:
@@ -43,9 +47,31 @@ QWidget* createWidget(const ControlSpec& control, QWidget* parent) {
     return nullptr;
 }
 
+// A unit label ("Volt", "mA", "Ohm") stands level with the text of the field of its container:
+// both texts are centred on the middle of the field, whatever the label's own height.
+void levelWithField(QLabel* unit) {
+    const auto* field =
+        unit->parentWidget()->findChild<QLineEdit*>(QString(), Qt::FindDirectChildrenOnly);
+    if (!field)
+        return;
+    const int twiceMiddle = 2 * (field->y() - unit->y()) + field->height(); // in unit's coordinates
+    const int spare = unit->height() - twiceMiddle;
+    unit->setContentsMargins(0, std::max(-spare, 0), 0, std::max(spare, 0));
+}
+
+// Screen readers announce the window as a window, with its caption, rather than as a pane.
+QAccessibleInterface* accessibleWindow(const QString& className, QObject* object) {
+    if (className == QLatin1String(MainWindow::staticMetaObject.className()) &&
+        object->isWidgetType())
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
+    return nullptr;
+}
+
 } // namespace
 
 MainWindow::MainWindow() : m_host(this) {
+    static const bool accessibleFactory = (QAccessible::installFactory(accessibleWindow), true);
+    Q_UNUSED(accessibleFactory);
     setWindowTitle(toQString(kWindowCaption));
     setWindowIcon(QIcon(QPixmap(kalvoran_xpm)));
     setWindowFlag(Qt::WindowMaximizeButtonHint, false);
@@ -62,6 +88,7 @@ void MainWindow::buildControls() {
     // an explicit group per container keeps each to its immediate container.
     std::array<QButtonGroup*, 7> groups{};
     std::vector<std::pair<int, QWidget*>> focusable;
+    std::vector<QLabel*> unitLabels;
 
     for (const ControlSpec& control : controlTable()) {
         QWidget* widget =
@@ -73,19 +100,25 @@ void MainWindow::buildControls() {
             widget->setFont(windowFont(control.font));
         if (!control.toolTip.empty())
             widget->setToolTip(toQString(control.toolTip));
+        // Frames and option buttons are named by their own caption; without a name of its
+        // own, a control inside a frame would be announced by the frame's caption.
         if (!control.accessibleName.empty())
             widget->setAccessibleName(toQString(control.accessibleName));
+        else if (control.kind == Kind::Frame || control.kind == Kind::OptionButton)
+            widget->setAccessibleName(toQString(control.caption));
+        if (control.kind == Kind::Label && control.font == FontRole::Large)
+            unitLabels.push_back(static_cast<QLabel*>(widget));
 
         if (const auto container = containerNamed(control.name))
             containers[static_cast<std::size_t>(*container)] = widget;
         if (const auto field = fieldNamed(control.name)) {
             auto* edit = static_cast<QLineEdit*>(widget);
             edit->setReadOnly(*field == Field::Text4);
+            edit->setMaxLength(std::numeric_limits<int>::max()); // nothing is ever cut
             m_host.addField(*field, edit);
         }
         if (const auto option = optionNamed(control.name)) {
             auto* button = static_cast<QAbstractButton*>(widget);
-            button->setAccessibleName(toQString(control.caption));
             QButtonGroup*& group = groups[static_cast<std::size_t>(control.parent)];
             if (!group)
                 group = new QButtonGroup(widget->parentWidget());
@@ -96,6 +129,9 @@ void MainWindow::buildControls() {
         if (widget->focusPolicy() != Qt::NoFocus)
             focusable.emplace_back(control.tabIndex, widget);
     }
+
+    for (QLabel* unit : unitLabels)
+        levelWithField(unit);
 
     std::sort(focusable.begin(), focusable.end(),
               [](const auto& a, const auto& b) { return a.first < b.first; });
@@ -109,8 +145,15 @@ void MainWindow::centre() {
     const QScreen* target = screen() ? screen() : QGuiApplication::primaryScreen();
     if (!target)
         return;
-    setGeometry(
-        QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), target->availableGeometry()));
+    // The window with its frame is centred, where the platform knows the frame before the window
+    // is shown; else the window alone.
+    create();
+    const QSize outer = size().grownBy(windowHandle()->frameMargins());
+    const QRect area = target->availableGeometry();
+    const QRect centred = QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, outer, area);
+    // On a screen too small for the window, its top-left corner, and so its title bar, stays
+    // on the screen.
+    move(std::max(centred.left(), area.left()), std::max(centred.top(), area.top()));
 }
 
 } // namespace kalvoran

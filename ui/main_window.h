@@ -13,7 +13,8 @@ public:
     MainWindow();
 
     Host& host() { return m_host; }
-    // Places the window in the middle of its screen; call before show().
+    // Places the window in the middle of its screen, its top-left corner never outside the
+    // screen's available area; call before show().
     void centre();
 
 private:

@@ -19,9 +19,16 @@ QRect WrappingRadioButton::indicatorRect() const {
 }
 
 QRect WrappingRadioButton::captionArea() const {
+    // Worked out left to right, then mirrored where the layout runs right to left.
+    const Qt::LayoutDirection direction = layoutDirection();
     QRect area = rect();
-    area.setLeft(indicatorRect().right() + 1 + kCaptionGap);
-    return area;
+    area.setLeft(QStyle::visualRect(direction, rect(), indicatorRect()).right() + 1 + kCaptionGap);
+    return QStyle::visualRect(direction, rect(), area);
+}
+
+int WrappingRadioButton::captionFlags() const {
+    return int(QStyle::visualAlignment(layoutDirection(), Qt::AlignLeft) | Qt::AlignVCenter) |
+           int(Qt::TextWordWrap);
 }
 
 void WrappingRadioButton::paintEvent(QPaintEvent*) {
@@ -34,14 +41,14 @@ void WrappingRadioButton::paintEvent(QPaintEvent*) {
     painter.drawPrimitive(QStyle::PE_IndicatorRadioButton, indicator);
 
     const QRect area = captionArea();
-    painter.drawItemText(area, kCaptionFlags, option.palette, isEnabled(), text(),
+    painter.drawItemText(area, captionFlags(), option.palette, isEnabled(), text(),
                          QPalette::WindowText);
 
     if (option.state & QStyle::State_HasFocus) {
         QStyleOptionFocusRect focus;
         focus.initFrom(this);
         focus.rect =
-            fontMetrics().boundingRect(area, kCaptionFlags, text()).adjusted(-1, 0, 1, 0) & rect();
+            fontMetrics().boundingRect(area, captionFlags(), text()).adjusted(-1, 0, 1, 0) & rect();
         focus.backgroundColor = option.palette.window().color();
         painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
     }

@@ -11,9 +11,10 @@ class WrappingRadioButton : public QRadioButton {
 public:
     using QRadioButton::QRadioButton;
 
-    // Where the caption is drawn: right of the indicator, the button's full height.
+    // Where the caption is drawn: beside the indicator (right of it, left of it where the layout
+    // runs right to left), the button's full height; and how it is aligned there.
     QRect captionArea() const;
-    static constexpr int kCaptionFlags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap;
+    int captionFlags() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
