@@ -4,22 +4,29 @@
 
 #include <QAbstractButton>
 #include <QButtonGroup>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 
 namespace kalvoran {
 namespace {
 
-QMessageBox::Icon boxIcon(Icon icon) {
+// The icon of each kind of message box, and the name a screen reader gives it.
+struct BoxIcon {
+    QMessageBox::Icon icon;
+    const char* name;
+};
+
+BoxIcon boxIcon(Icon icon) {
     switch (icon) {
     case Icon::Stop:
-        return QMessageBox::Critical;
+        return {QMessageBox::Critical, "Fehler"};
     case Icon::Question:
-        return QMessageBox::Question;
+        return {QMessageBox::Question, "Frage"};
     case Icon::Information:
         break;
     }
-    return QMessageBox::Information;
+    return {QMessageBox::Information, "Information"};
 }
 
 } // namespace
@@ -85,7 +92,11 @@ void QtHost::clear(Option option) {
 }
 
 void QtHost::messageBox(std::string_view prompt, std::string_view title, Icon icon) {
-    QMessageBox box(boxIcon(icon), toQString(title), toQString(prompt), QMessageBox::Ok, m_window);
+    const BoxIcon kind = boxIcon(icon);
+    QMessageBox box(kind.icon, toQString(title), toQString(prompt), QMessageBox::Ok, m_window);
+    for (QLabel* label : box.findChildren<QLabel*>())
+        if (!label->pixmap().isNull())
+            label->setAccessibleName(QString::fromUtf8(kind.name));
     box.setWindowModality(Qt::ApplicationModal);
     box.exec();
 }

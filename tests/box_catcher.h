@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QApplication>
+#include <QLabel>
 #include <QMessageBox>
 #include <QObject>
 #include <QTimer>
@@ -10,6 +11,7 @@ struct SeenBox {
     QString title;
     QString text;
     QMessageBox::Icon icon;
+    QString iconName; // what a screen reader calls the icon
 };
 
 class BoxCatcher : public QObject {
@@ -23,7 +25,11 @@ public:
             });
         connect(&m_timer, &QTimer::timeout, this, [this] {
             if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                seen.append({box->windowTitle(), box->text(), box->icon()});
+                QString iconName;
+                for (QLabel* label : box->findChildren<QLabel*>())
+                    if (!label->pixmap().isNull())
+                        iconName = label->accessibleName();
+                seen.append({box->windowTitle(), box->text(), box->icon(), iconName});
                 box->done(QMessageBox::Ok);
             }
         });

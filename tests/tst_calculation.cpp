@@ -58,6 +58,8 @@ void TestCalculation::results_data() {
         << QStringList{"12", "2", "6", "-30"} << "0";
     QTest::newRow("large result in exponent form")
         << QStringList{"1E12", "0", "1", "0,001"} << "1E+18";
+    QTest::newRow("D / (I / 1000): D * 1000 would overflow")
+        << QStringList{"1E306", "0", "1", "1E10"} << "1E+299";
     QTest::newRow("a millionth of a milliampere")
         << QStringList{"12", "2", "1", "0,000001"} << "10000000000";
 }

@@ -78,6 +78,9 @@ void TestWindowCalculation::typedAndCalculated() {
     QCOMPARE(boxes.seen[0].title, boxTitle);
     QCOMPARE(boxes.seen[0].text, boxText);
     QCOMPARE(int(boxes.seen[0].icon), boxIcon);
+    const QMap<int, QString> iconNames{{QMessageBox::Critical, "Fehler"},
+                                       {QMessageBox::Information, "Information"}};
+    QCOMPARE(boxes.seen[0].iconName, iconNames.value(boxIcon));
     for (int i = 0; i < 4; ++i)
         QCOMPARE(field(names[i])->text(), inputs[i]);
 }

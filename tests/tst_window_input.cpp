@@ -27,6 +27,8 @@ private slots:
     void typing_data();
     void typing();
     void nonAsciiCharactersAreSwallowed();
+    void keysWithModifiers_data();
+    void keysWithModifiers();
     void inputMethodCommitIsFiltered();
     void pasteIsNotFiltered();
     void deleteAndBackspaceEdit();
@@ -80,7 +82,7 @@ void TestWindowInput::typing_data() {
     QTest::addColumn<QString>("keys");
     QTest::addColumn<QString>("text");
     QTest::newRow("decimal comma") << "Text2"
-                                   << "3,5"
+                                   << "3x,-5"
                                    << "3,5";
     QTest::newRow("letters, signs, point, blank") << "Text1"
                                                   << "1a.2-+ E3e"
@@ -119,6 +121,59 @@ void TestWindowInput::nonAsciiCharactersAreSwallowed() {
                             QString::fromUtf8(typed), Qt::NoModifier);
     QTest::keyClicks(edit, "2");
     QCOMPARE(edit->text(), QString("12"));
+}
+
+// Whatever modifiers are held, a key that carries text is judged; the line edit inserts the
+// text of most such combinations.
+void TestWindowInput::keysWithModifiers_data() {
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<Qt::KeyboardModifiers>("held");
+    QTest::addColumn<bool>("taken");
+    const Qt::KeyboardModifiers ctrlKeypad = Qt::ControlModifier | Qt::KeypadModifier;
+    const Qt::KeyboardModifiers ctrlMeta = Qt::ControlModifier | Qt::MetaModifier;
+    const Qt::KeyboardModifiers ctrlAltGr =
+        Qt::ControlModifier | Qt::AltModifier | Qt::GroupSwitchModifier;
+    QTest::newRow("Text1: Ctrl+keypad minus")
+        << "Text1" << int(Qt::Key_Minus) << "-" << ctrlKeypad << false;
+    QTest::newRow("Text2: Ctrl+keypad decimal point")
+        << "Text2" << int(Qt::Key_Period) << "." << ctrlKeypad << false;
+    QTest::newRow("Text3: Ctrl+keypad plus")
+        << "Text3" << int(Qt::Key_Plus) << "+" << ctrlKeypad << false;
+    QTest::newRow("Text5: Ctrl+keypad divide")
+        << "Text5" << int(Qt::Key_Slash) << "/" << ctrlKeypad << false;
+    QTest::newRow("Text1: Ctrl+Super+minus")
+        << "Text1" << int(Qt::Key_Minus) << "-" << ctrlMeta << false;
+    QTest::newRow("Text2: Ctrl+Super+ä")
+        << "Text2" << int(Qt::Key_Adiaeresis) << "ä" << ctrlMeta << false;
+    QTest::newRow("Text3: Ctrl+Meta+letter")
+        << "Text3" << int(Qt::Key_E) << "e" << ctrlMeta << false;
+    QTest::newRow("Text5: Ctrl+AltGr+e, euro")
+        << "Text5" << int(Qt::Key_E) << "€" << ctrlAltGr << false;
+    QTest::newRow("Text1: Ctrl+AltGr+2, squared")
+        << "Text1" << int(Qt::Key_2) << "²" << ctrlAltGr << false;
+    QTest::newRow("Text2: Ctrl+Shift, zero-width joiner")
+        << "Text2" << int(Qt::Key_unknown) << QString(QChar(0x200D))
+        << (Qt::ControlModifier | Qt::ShiftModifier) << false;
+    QTest::newRow("Text3: Ctrl+keypad digit is a digit")
+        << "Text3" << int(Qt::Key_7) << "7" << ctrlKeypad << true;
+    QTest::newRow("Text5: AltGr comma is a comma")
+        << "Text5" << int(Qt::Key_Comma) << "," << ctrlAltGr << true;
+}
+
+void TestWindowInput::keysWithModifiers() {
+    QFETCH(QString, field);
+    QFETCH(int, key);
+    QFETCH(QString, text);
+    QFETCH(Qt::KeyboardModifiers, held);
+    QFETCH(bool, taken);
+    QLineEdit* edit = this->field(field.toUtf8().constData());
+    edit->setFocus();
+    QTest::keyClicks(edit, "1");
+    QTest::sendKeyEvent(QTest::KeyAction::Click, edit, Qt::Key(key), text, held);
+    QTest::keyClicks(edit, "2");
+    QCOMPARE(edit->text(), taken ? "1" + text + "2" : QString("12"));
 }
 
 // A dead acute then "e" commits "é" without a key press; the field judges it like a typed key.

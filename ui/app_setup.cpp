@@ -12,6 +12,9 @@ namespace kalvoran {
 void setUpApplication(QApplication& app) {
     QApplication::setApplicationName(QStringLiteral("Kalvoran"));
     QApplication::setApplicationVersion(QStringLiteral("1.1.9"));
+    // The desktop entry's id: on Wayland the window's app id, by which the desktop finds its
+    // launcher and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("de.kalvoran.Kalvoran"));
     QApplication::setFont(windowFont(FontRole::Default));
 
     // Qt's own texts (the fields' context menu, the OK button) in German, whatever the system's
