@@ -31,6 +31,8 @@ private slots:
     void keysWithModifiers();
     void inputMethodCommitIsFiltered();
     void pasteIsNotFiltered();
+    void longPasteIsKeptWhole_data();
+    void longPasteIsKeptWhole();
     void deleteAndBackspaceEdit();
     void resetRestoresStartState();
 
@@ -198,6 +200,41 @@ void TestWindowInput::pasteIsNotFiltered() {
     QCOMPARE(edit->text(), QString());
     QTest::keyClick(edit, Qt::Key_Insert, Qt::ShiftModifier);
     QCOMPARE(edit->text(), QString("-1.5 V"));
+}
+
+// Nothing pasted is ever cut: a value of more digits than a line edit takes by default is kept
+// whole and judged as the number it is.
+void TestWindowInput::longPasteIsKeptWhole_data() {
+    QTest::addColumn<QString>("pasted");
+    QTest::addColumn<QString>("result");
+    QTest::addColumn<QString>("boxText");
+    QTest::newRow("32766 zeros, then 30: still 30 mA") << QString(32766, '0') + "30"
+                                                       << "276,666666666667"
+                                                       << "";
+    QTest::newRow("40000 digits: too large")
+        << QString(40000, '7') << ""
+        << "Der Wert im Feld „Strom“ ist zu groß, um damit zu rechnen.";
+}
+
+void TestWindowInput::longPasteIsKeptWhole() {
+    QFETCH(QString, pasted);
+    QFETCH(QString, result);
+    QFETCH(QString, boxText);
+    click("opt12v");
+    click("ledrot");
+    click("verbr2");
+    QLineEdit* edit = field("Text5");
+    edit->selectAll();
+    QApplication::clipboard()->setText(pasted);
+    QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(edit->text(), pasted);
+
+    BoxCatcher boxes;
+    QTest::mouseClick(control(m_window, "berechnen"), Qt::LeftButton);
+    QCOMPARE(field("Text4")->text(), result);
+    QCOMPARE(boxes.seen.size(), boxText.isEmpty() ? 0 : 1);
+    if (!boxText.isEmpty())
+        QCOMPARE(boxes.seen[0].text, boxText);
 }
 
 void TestWindowInput::deleteAndBackspaceEdit() {
