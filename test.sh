@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds everything and runs every test without a display:
-# first the Release build (GCC), then the whole suite again built by Clang under
-# AddressSanitizer and UndefinedBehaviorSanitizer, with the fuzz targets for a bounded time.
+# Installs what is missing, builds everything and runs every test without a display: first the
+# whole suite built by Clang under AddressSanitizer and UndefinedBehaviorSanitizer, with the
+# fuzz targets for a bounded time, then the Release build (GCC), whose summary comes last.
 set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/setup.sh
-kalvoran_setup xvfb xdotool desktop-file-utils appstream binutils-mingw-w64-x86-64 \
-    clang libclang-rt-14-dev dpkg-dev lintian
+kalvoran_setup clang xvfb xdotool x11-utils imagemagick desktop-file-utils appstream \
+    binutils-mingw-w64-x86-64 dpkg-dev lintian weston qt6-wayland
+kalvoran_setup "$(kalvoran_clang_runtime)"
 
 export QT_QPA_PLATFORM=offscreen
 status=0

@@ -4,6 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/setup.sh
+source scripts/x_retry.sh
 kalvoran_setup xvfb libx11-dev libxdamage-dev
 runs=${1:-15}
 
@@ -19,14 +20,14 @@ until [ -s "$displayfile" ]; do sleep 0.1; done
 export DISPLAY=":$(head -n1 "$displayfile")" QT_QPA_PLATFORM=xcb
 
 # One warm-up each, so that both start from a warm file cache.
-"$bin/bench/first_paint" "$bin/kalvoran" >/dev/null
-"$bin/bench/first_paint" "$bin/bench/empty_window" >/dev/null
+x_retry "$bin/bench/first_paint" "$bin/kalvoran" >/dev/null
+x_retry "$bin/bench/first_paint" "$bin/bench/empty_window" >/dev/null
 
 : >"$displayfile.k"
 : >"$displayfile.e"
 for _ in $(seq "$runs"); do
-    "$bin/bench/first_paint" "$bin/kalvoran" >>"$displayfile.k"
-    "$bin/bench/first_paint" "$bin/bench/empty_window" >>"$displayfile.e"
+    x_retry "$bin/bench/first_paint" "$bin/kalvoran" >>"$displayfile.k"
+    x_retry "$bin/bench/first_paint" "$bin/bench/empty_window" >>"$displayfile.e"
 done
 
 median() { sort -n | awk '{a[NR]=$1} END {print (NR%2 ? a[(NR+1)/2] : (a[NR/2]+a[NR/2+1])/2)}'; }

@@ -1,7 +1,15 @@
-# Installs the Debian/Ubuntu packages the build needs, when any is missing.
+# Installs the Debian packages the build needs, when any is missing.
 # Sourced by run.sh and test.sh: kalvoran_setup [extra packages...]
 
-kalvoran_packages=(g++ cmake make qt6-base-dev qt6-translations-l10n fonts-liberation2)
+kalvoran_packages=(g++ cmake make qt6-base-dev qt6-svg-dev qt6-translations-l10n fonts-liberation2
+    libfontconfig-dev)
+
+# The compiler runtime (sanitizers) of the installed clang: libclang-rt-N-dev for clang N.
+kalvoran_clang_runtime() {
+    local major
+    major=$(clang --version 2>/dev/null | sed -n 's/.*clang version \([0-9]*\).*/\1/p' | head -n1)
+    [ -n "$major" ] && echo "libclang-rt-$major-dev"
+}
 
 kalvoran_setup() {
     local wanted=("${kalvoran_packages[@]}" "$@") missing=() pkg
@@ -12,7 +20,14 @@ kalvoran_setup() {
     [ ${#missing[@]} -eq 0 ] && return 0
 
     local sudo=()
-    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+    if [ "$(id -u)" -ne 0 ]; then
+        if ! command -v sudo >/dev/null; then
+            echo "Es fehlen Pakete: ${missing[*]}. Als root installieren mit:" \
+                "apt-get install ${missing[*]}" >&2
+            exit 1
+        fi
+        sudo=(sudo)
+    fi
     echo "Installiere: ${missing[*]}"
     "${sudo[@]}" apt-get update -q &&
         DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -q --no-install-recommends \

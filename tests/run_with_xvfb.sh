@@ -18,4 +18,5 @@ for _ in $(seq 100); do
 done
 [ -s "$displayfile" ] || { echo "Xvfb did not start"; exit 1; }
 export DISPLAY=":$(head -n1 "$displayfile")" QT_QPA_PLATFORM=xcb
-"$@"
+source "$(dirname "$0")/../scripts/x_retry.sh"
+x_retry "$@"

@@ -1,0 +1,69 @@
+#!/usr/bin/env bash
+# The program as an X11 desktop sees it: Qt's own command-line options change nothing, the
+# window's class is the desktop entry's StartupWMClass, and without a display the program says
+# so in one German line and ends with status 1.
+# Usage, on an X server of its own: run_with_xvfb.sh check_x11_window.sh KALVORAN SOURCE_DIR
+set -u
+bin=$1 src=$2
+source "$src/scripts/x_retry.sh"
+for tool in xprop import compare; do
+    command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed (./test.sh installs it)"; exit 77; }
+done
+work=$(mktemp -d)
+trap 'kill $(jobs -p) 2>/dev/null; rm -rf "$work"' EXIT
+failed=0
+fail() { echo "FAIL: $*"; failed=1; }
+
+# Starts the program with the given arguments and waits for its window: sets PID and WID.
+# A program whose connection the X server refused ends at once; it is started again.
+show() {
+    local attempt
+    for attempt in 1 2 3 4 5; do
+        "$bin" "$@" 2>>"$work/stderr" &
+        PID=$!
+        for _ in $(seq 150); do
+            WID=$(xdotool search --onlyvisible --pid "$PID" 2>/dev/null | head -n1)
+            [ -n "$WID" ] && { sleep 1; return 0; }
+            kill -0 "$PID" 2>/dev/null || break
+            sleep 0.1
+        done
+    done
+    return 1
+}
+
+# Shows the window with the given arguments, writes its picture, notes its caption, closes it.
+picture() {
+    local out=$1
+    shift
+    show "$@" || { fail "no window for: $*"; return; }
+    x_retry xdotool getwindowname "$WID" >"$out.title"
+    x_retry import -window "$WID" "$out"
+    kill "$PID"
+    wait "$PID" 2>/dev/null
+}
+
+echo 'QWidget { background: red; color: yellow; }' >"$work/style.qss"
+picture "$work/plain.png"
+picture "$work/options.png" -qwindowtitle X -reverse -stylesheet "$work/style.qss" -style windows
+[ "$(cat "$work/plain.png.title")" = "Der Kalvoran" ] || fail "caption $(cat "$work/plain.png.title")"
+[ "$(cat "$work/options.png.title")" = "Der Kalvoran" ] ||
+    fail "caption with -qwindowtitle: $(cat "$work/options.png.title")"
+# The caret blinks in the first field: a few pixels may differ, a mirrored or restyled window
+# differs in thousands.
+differing=$(compare -metric AE "$work/plain.png" "$work/options.png" null: 2>&1)
+[ "${differing%%.*}" -le 60 ] 2>/dev/null || fail "Qt's options changed the window: $differing pixels differ"
+
+show || fail "no window"
+class=$(x_retry xprop -id "$WID" WM_CLASS | sed -n 's/.*, "\(.*\)"$/\1/p')
+wanted=$(sed -n 's/^StartupWMClass=//p' "$src/packaging/de.kalvoran.Kalvoran.desktop")
+[ -n "$class" ] && [ "$class" = "$wanted" ] || fail "WM_CLASS class '$class', StartupWMClass '$wanted'"
+kill "$PID"
+
+out=$(env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb "$bin" 2>&1)
+status=$?
+[ $status -eq 1 ] || fail "without a display: status $status"
+[ "$(echo "$out" | wc -l)" -eq 1 ] && [[ "$out" == "Kalvoran braucht eine grafische Sitzung"* ]] ||
+    fail "without a display: $out"
+
+[ $failed -eq 0 ] && echo "X11 window checks passed"
+exit $failed
