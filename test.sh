@@ -7,7 +7,8 @@ cd "$(dirname "$0")"
 source scripts/setup.sh
 kalvoran_setup clang xvfb xdotool x11-utils imagemagick desktop-file-utils appstream \
     binutils-mingw-w64-x86-64 dpkg-dev lintian weston qt6-wayland
-kalvoran_setup "$(kalvoran_clang_runtime)"
+runtime=$(kalvoran_clang_runtime)
+[ -z "$runtime" ] || kalvoran_setup "$runtime"
 
 export QT_QPA_PLATFORM=offscreen
 status=0

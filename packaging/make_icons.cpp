@@ -1,9 +1,14 @@
-// Turns the icon source (an XPM) into the PNG of the desktop entry and the 8-bit .ico of the
-// Windows program file: make_icons icon.xpm out.png out.ico
+// Makes the icons from their two sources, the same drawing twice: from the 48 x 48 XPM the
+// 8-bit PNG and the .ico of the Windows program file; from the SVG the PNGs of the icon theme.
+//   make_icons icon.xpm icon.svg OUTDIR
+// writes OUTDIR/kalvoran.png, OUTDIR/kalvoran.ico and OUTDIR/hicolor/NxN/kalvoran.png.
 #include <cstdio>
 
+#include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QPainter>
+#include <QSvgRenderer>
 #include <QtEndian>
 
 namespace {
@@ -60,11 +65,31 @@ QByteArray icoOf(const QImage& indexed) {
     return out;
 }
 
+// The sizes of the icon theme (hicolor) drawn from the SVG.
+constexpr int kThemeSizes[] = {16, 24, 32, 48, 64, 128, 256};
+
+bool writeThemeIcons(const QString& svg, const QString& outDir) {
+    QSvgRenderer renderer(svg);
+    if (!renderer.isValid())
+        return false;
+    for (const int size : kThemeSizes) {
+        QImage image(size, size, QImage::Format_RGB32);
+        image.fill(Qt::black);
+        QPainter painter(&image);
+        renderer.render(&painter);
+        painter.end();
+        const QString dir = QStringLiteral("%1/hicolor/%2x%2").arg(outDir).arg(size);
+        if (!QDir().mkpath(dir) || !image.save(dir + QStringLiteral("/kalvoran.png"), "PNG"))
+            return false;
+    }
+    return true;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
     if (argc != 4) {
-        std::fprintf(stderr, "usage: make_icons icon.xpm out.png out.ico\n");
+        std::fprintf(stderr, "usage: make_icons icon.xpm icon.svg OUTDIR\n");
         return 2;
     }
     const QImage source(QString::fromLocal8Bit(argv[1]));
@@ -72,10 +97,12 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "make_icons: %s is no opaque image\n", argv[1]);
         return 1;
     }
+    const QString outDir = QString::fromLocal8Bit(argv[3]);
     const QImage indexed = source.convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither);
-    QFile ico(QString::fromLocal8Bit(argv[3]));
-    if (!indexed.save(QString::fromLocal8Bit(argv[2]), "PNG") || !ico.open(QIODevice::WriteOnly) ||
-        ico.write(icoOf(indexed)) < 0) {
+    QFile ico(outDir + QStringLiteral("/kalvoran.ico"));
+    if (!indexed.save(outDir + QStringLiteral("/kalvoran.png"), "PNG") ||
+        !ico.open(QIODevice::WriteOnly) || ico.write(icoOf(indexed)) < 0 ||
+        !writeThemeIcons(QString::fromLocal8Bit(argv[2]), outDir)) {
         std::fprintf(stderr, "make_icons: cannot write the icons\n");
         return 1;
     }
