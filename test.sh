@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds everything and runs every test without a display: first the
 # whole suite built by Clang under AddressSanitizer and UndefinedBehaviorSanitizer, with the
 # fuzz targets for a bounded time, then the Release build (GCC), whose summary comes last.
 set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/setup.sh
-kalvoran_setup clang xvfb xdotool x11-utils imagemagick desktop-file-utils appstream \
+kalvoran_setup clang xvfb xdotool x11-utils imagemagick desktop-file-utils appstream appstream-compose \
     binutils-mingw-w64-x86-64 dpkg-dev lintian weston qt6-wayland
 runtime=$(kalvoran_clang_runtime)
 [ -z "$runtime" ] || kalvoran_setup "$runtime"

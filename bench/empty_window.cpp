@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The floor for the startup benchmark: an empty Qt widget window of the calculator's size.
 #include <QApplication>
 #include <QWidget>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Starts a program and reports, from the X server's point of view, how long it took from exec
 // to the first paint of its window, and its peak resident memory.
 //   first_paint PROGRAM  ->  "<ms to map> <ms to first paint> <peak RSS in KiB> <CPU ms to paint>"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Startup time and peak memory of the calculator against an empty Qt widget window, under Xvfb.
 # Usage: bench/run.sh [RUNS]   (15 by default; the two programs run interleaved)
 set -euo pipefail

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The calculation behind "Berechnen": R = (Us − Uc × N) ÷ (I ÷ 1000).
 #include "core/handlers.h"
 #include "core/messages.h"

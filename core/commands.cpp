@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Hilfe" and "Beenden".
 #include "core/handlers.h"
 #include "core/messages.h"

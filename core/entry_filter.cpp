@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The input fields take from the keyboard only digits, the comma and backspace. Each character
 // is judged by itself; whether the field then holds a number is the calculation's matter.
 #include <string_view>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The event handlers of the window, named after their control and event.
 // Each reaches the window only through the host it is given.
 #pragma once

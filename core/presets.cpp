@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The option buttons' presets: each writes fixed texts into its group's field(s). The consumer
 // buttons lie in three containers, so their handlers clear the other two containers themselves.
 #include <array>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Neu": back to the state the window starts in. Only stromueber, which has no handler, is set
 // to true, so no preset runs and nothing refills the emptied fields.
 #include <array>

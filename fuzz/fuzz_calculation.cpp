@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The whole calculation on four arbitrary field texts, through the host without a window: it
 // ends in exactly one of a written result, one of the two messages, or one error of a named
 // kind; Text4 changes only for a result, and a result is a valid German number.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading number text never crashes, and every text it accepts writes back to a text that
 // reads to the same double.
 #include <cmath>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Double arithmetic that raises an error instead of yielding an infinity or a NaN.
 // Each step rounds to double (the build forbids contraction into fused multiply-add).
 // Underflow and inexact results are not errors.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The operations that the event handlers may use on the window, and the names of its controls.
 // Standard C++ only: the handlers run the same on the real window and on the test host.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Errors raised by the host's conversions and arithmetic. They leave the running handler at once;
 // the event dispatch reports them and the program goes on.
 #pragma once

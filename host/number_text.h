@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // German number text <-> double, whatever the machine's locale.
 //
 // Reading accepts: blanks around, an optional sign, digits with at most one decimal comma (at least

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The host on Qt widgets: text fields are QLineEdits, option buttons QRadioButtons in one
 // exclusive QButtonGroup per container.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Delivers the characters typed into a QLineEdit to a KeyPress handler before the field takes
 // them. A key event is one of the line edit's commands (copy, cut, paste, select all, undo,
 // redo, cursor movement, Delete), Tab, a key without text, or else typed: the commands, Tab and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Makes the icons from their two sources, the same drawing twice: from the 48 x 48 XPM the
 // 8-bit PNG and the .ico of the Windows program file; from the SVG the PNGs of the icon theme.
 //   make_icons icon.xpm icon.svg OUTDIR

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages the build needs, when any is missing.
 # Sourced by run.sh and test.sh: kalvoran_setup [extra packages...]
 

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A busy X server now and then refuses a new local connection ("resource temporarily
 # unavailable"). A refused connection has sent nothing, so the command is simply run again;
 # any other outcome stands as it is.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Notes and closes every message box that opens on the real window while it is alive.
 #pragma once
 

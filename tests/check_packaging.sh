@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The program's record outside the window: desktop entry, AppStream metadata, the Windows
 # version resource, and what `cmake --install` puts where.
 # Usage: check_packaging.sh SOURCE_DIR BUILD_DIR
@@ -59,11 +60,34 @@ if command -v "$windres" >/dev/null; then
     fi
 else skipped+=("$windres"); fi
 
-cmake --install "$build" --prefix "$work/prefix" >/dev/null || fail "cmake --install"
+cmake --install "$build" --prefix "$work/root/usr" >/dev/null || fail "cmake --install"
 for f in bin/kalvoran share/applications/de.kalvoran.Kalvoran.desktop share/metainfo/de.kalvoran.Kalvoran.metainfo.xml \
-    share/icons/hicolor/48x48/apps/kalvoran.png share/pixmaps/kalvoran.xpm; do
-    [ -s "$work/prefix/$f" ] || fail "not installed: $f"
+    share/icons/hicolor/{16x16,24x24,32x32,48x48,64x64,128x128,256x256}/apps/kalvoran.png \
+    share/icons/hicolor/scalable/apps/kalvoran.svg share/pixmaps/kalvoran.xpm; do
+    [ -s "$work/root/usr/$f" ] || fail "not installed: $f"
 done
+
+# Licence: the full text beside the sources, a licence line in every source and script file.
+cmp -s "$src/LICENSE" /usr/share/common-licenses/GPL-3 || fail "LICENSE is not the GPL 3 text"
+unlicensed=$(cd "$src" && git ls-files 2>/dev/null | grep -Ev '^(LICENSE|REUSE.toml|README.md|CMakePresets.json|packaging/(changelog|copyright)|fuzz/corpus/)' |
+    xargs -r grep -L 'SPDX-License-Identifier: GPL-3.0-or-later')
+[ -z "$unlicensed" ] || fail "no licence line in: $unlicensed"
+grep -rqi 'Alle Rechte vorbehalten' "$src/packaging" "$src/README.md" && fail "all rights reserved"
+
+# A software centre's catalog, made as a distribution makes it: Kalvoran listed with its icon.
+if [ -x /usr/libexec/appstreamcli-compose ]; then
+    appstreamcli compose --no-net --result-root="$work/catalog" --origin=kalvoran "$work/root" \
+        >"$work/compose.log" 2>&1 || { cat "$work/compose.log"; fail "appstreamcli compose"; }
+    catalog=$(zcat "$work/catalog/usr/share/swcatalog/xml/kalvoran.xml.gz" 2>/dev/null)
+    grep -q '<id>de.kalvoran.Kalvoran</id>' <<<"$catalog" || fail "not in the catalog"
+    grep -q '<icon type="cached" width="128" height="128">' <<<"$catalog" || fail "catalog without icon"
+    [ -z "$(find "$work/catalog" -path '*hints*' -type f)" ] || fail "compose hints: $(find "$work/catalog" -path '*hints*' -type f -exec zcat -f {} +)"
+else skipped+=(appstreamcli-compose); fi
+
+# The window's X11 class is the desktop entry's StartupWMClass; the desktop id is the app id.
+grep -qx 'StartupWMClass=Kalvoran' "$src/packaging/de.kalvoran.Kalvoran.desktop" || fail "StartupWMClass"
+grep -q 'setDesktopFileName(QStringLiteral("de.kalvoran.Kalvoran"))' "$src/ui/app_setup.cpp" ||
+    fail "desktop file name"
 
 [ ${#skipped[@]} -eq 0 ] || echo "not checked here, tool missing: ${skipped[*]}"
 [ $failed -eq 0 ] && echo "packaging checks passed"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The program as an X11 desktop sees it: Qt's own command-line options change nothing, the
 # window's class is the desktop entry's StartupWMClass, and without a display the program says
 # so in one German line and ends with status 1.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A host without a window: fields and option buttons in memory, with the same container rule
 // as the real window, and a log of every write and message box in the order they happened.
 #pragma once

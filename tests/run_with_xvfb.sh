@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs a test program on a real X server of its own (Xvfb), for what only real X11 key events
 # show. Exits 77 (CTest: skipped) when Xvfb or xdotool is missing.
 set -u

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Berechnen" through the host without a window: results, the two messages, and every fault.
 #include <QTest>
 

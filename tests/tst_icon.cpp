@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The icon: 48 × 48, seven colours, opaque; the .ico of the Windows program file carries the same
 // pixels as an 8-bit image with a colour table of 256 entries.
 #include <QFile>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading and writing German number text, and the checked arithmetic under the calculation.
 #include <bit>
 #include <cmath>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Presets, entry filter and reset through the host without a window. The expected writes are
 // spelled out here from the program's description, not taken from the program's own tables.
 #include <QTest>

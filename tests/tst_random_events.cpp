@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Ten thousand random user actions on the real window from a fixed seed. After each: at most
 // one consumer selected, exactly one current button, no box left open, the result empty or a
 // German number, the window still there.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Berechnen" on the real window: typed values in, the result or the box out.
 #include <QLineEdit>
 #include <QPushButton>

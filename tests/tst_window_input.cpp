@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The user's hands on the real window: clicks on option buttons, typing, pasting, "Neu".
 #include <QClipboard>
 #include <QInputMethodEvent>

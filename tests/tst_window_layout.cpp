@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window as the user sees it before any handler runs: geometry, captions, fonts, tooltips,
 // tab order, the locked result field.
 #include <QClipboard>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window as drawn, measured on a grab of it (run at 100 % and at 200 %), and as a screen
 // reader and the keyboard find it: frames, unit labels, accessible names, the focus chain.
 #include <QAccessible>

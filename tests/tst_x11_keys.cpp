@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Real key events from an X server: what X11 puts into a key event differs from QTest's
 // (Ctrl+V carries "\x16", Delete "\x7f"), and the entry filter must let the commands through.
 #include <QClipboard>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real window under test: made, shown and found by its controls' names.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Which handler each control's event runs. Every event runs through dispatch(), which reports
 // an error that leaves the handler; the program goes on.
 #include <array>

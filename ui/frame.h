@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A captioned frame drawn the way the window's layout counts on: the border runs through the
 // middle of the caption line and the caption interrupts it, so the first row of controls, a
 // caption line below the frame's top, lies well inside the border. Drawn in the palette's

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every control of the window, as data: kind, container, caption, geometry, tab index, font.
 // The window is built from this table by one loop (main_window.cpp).
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window "Der Kalvoran", built from the layout table, with its events bound to the handlers.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A radio button whose caption wraps onto further lines when it is wider than the button,
 // and whose whole rectangle takes the click.
 #pragma once
