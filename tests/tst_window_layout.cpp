@@ -50,6 +50,9 @@ void TestWindowLayout::window() {
     QCOMPARE(m_window->size(), QSize(468, 448));
     QCOMPARE(m_window->minimumSize(), m_window->maximumSize());
     QVERIFY(!(m_window->windowFlags() & Qt::WindowMaximizeButtonHint));
+    m_window->setWindowState(Qt::WindowMaximized); // as Qt's own title bar on Wayland asks
+    QTRY_VERIFY(!(m_window->windowState() & Qt::WindowMaximized));
+    QCOMPARE(m_window->size(), QSize(468, 448));
     QVERIFY(!m_window->windowIcon().isNull());
     QCOMPARE(QCoreApplication::applicationName(), QString("Kalvoran"));
     QCOMPARE(QCoreApplication::applicationVersion(), QString("1.1.9"));

@@ -109,7 +109,7 @@ void TestWindowLook::framesHoldTheirControls() {
 // The bottom of "Volt", "mA" and "Ohm" lies on the row of the bottom of the field's digits.
 void TestWindowLook::unitLabelsLevelWithTheirFields() {
     for (auto* field : m_window->findChildren<QLineEdit*>())
-        field->setText("12"); // digits only: the comma reaches below the line
+        field->setText("12");                   // digits only: the comma reaches below the line
     control(m_window, "berechnen")->setFocus(); // no caret in a field
     const QImage image = grab();
     int units = 0;

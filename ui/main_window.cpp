@@ -75,7 +75,11 @@ MainWindow::MainWindow() : m_host(this) {
     Q_UNUSED(accessibleFactory);
     setWindowTitle(toQString(kWindowCaption));
     setWindowIcon(QIcon(QPixmap(kalvoran_xpm)));
-    setWindowFlag(Qt::WindowMaximizeButtonHint, false);
+    // Title bar with the system menu, minimize and close, but no maximize: spelt out, since the
+    // title bars that Qt draws itself (Wayland) offer what the flags name.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
     setFont(windowFont(FontRole::Default));
     setFixedSize(pixels(kClientWidthTwips), pixels(kClientHeightTwips));
     buildControls();
@@ -140,6 +144,16 @@ void MainWindow::buildControls() {
         setTabOrder(focusable[i - 1].second, focusable[i].second);
     if (!focusable.empty())
         focusable.front().second->setFocus();
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    // The window has one size. The title bar that Qt draws itself on Wayland offers to maximize
+    // every window; the request is turned back.
+    if (event->type() == QEvent::WindowStateChange && (windowState() & Qt::WindowMaximized))
+        QMetaObject::invokeMethod(
+            this, [this] { setWindowState(windowState() & ~Qt::WindowMaximized); },
+            Qt::QueuedConnection);
 }
 
 void MainWindow::centre() {

@@ -18,6 +18,9 @@ public:
     // screen's available area; call before show().
     void centre();
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
     void buildControls();
     void bindEvents();
