@@ -7,6 +7,7 @@
 #include <QLineEdit>
 
 #include "tests/window_fixture.h"
+#include "ui/frame.h"
 
 using namespace kalvoran;
 
@@ -29,21 +30,17 @@ int firstOff(const QImage& image, QPoint from, QPoint step, int count, QRgb back
     return -1;
 }
 
-// The lowest row of rect that holds ink (dark text), or -1.
-int lowestInkRow(const QImage& image, const QRect& rect) {
-    for (int y = rect.bottom(); y >= rect.top(); --y)
-        for (int x = rect.left(); x <= rect.right(); ++x)
-            if (isInk(image.pixel(x, y)))
-                return y;
-    return -1;
-}
-
-int highestInkRow(const QImage& image, const QRect& rect) {
+// The highest and the lowest row of rect that hold ink (dark text); -1 where none does.
+std::pair<int, int> inkRows(const QImage& image, const QRect& rect) {
+    int highest = -1, lowest = -1;
     for (int y = rect.top(); y <= rect.bottom(); ++y)
         for (int x = rect.left(); x <= rect.right(); ++x)
-            if (isInk(image.pixel(x, y)))
-                return y;
-    return -1;
+            if (isInk(image.pixel(x, y))) {
+                highest = highest < 0 ? y : highest;
+                lowest = y;
+                break;
+            }
+    return {highest, lowest};
 }
 
 } // namespace
@@ -93,11 +90,12 @@ void TestWindowLook::framesHoldTheirControls() {
         QVERIFY2(top > outer.top() && bottom > top && right > left, qPrintable(name));
 
         // The caption's letters reach above and below the border line.
-        const QRect captionBand(outer.left() + qRound(8 * m_scale), outer.top(),
-                                frame->fontMetrics().horizontalAdvance(frame->title()) * m_scale,
-                                frame->fontMetrics().height() * m_scale);
-        QVERIFY2(highestInkRow(image, captionBand) < top, qPrintable(name));
-        QVERIFY2(lowestInkRow(image, captionBand) > top, qPrintable(name));
+        const auto* drawn = qobject_cast<Frame*>(frame);
+        QVERIFY2(drawn, qPrintable(name));
+        const QRect caption = drawn->captionRect();
+        const auto [captionTop, captionBottom] = inkRows(
+            image, QRect(outer.topLeft() + caption.topLeft() * m_scale, caption.size() * m_scale));
+        QVERIFY2(captionTop < top && captionBottom > top, qPrintable(name));
 
         const QRect inside(QPoint(left + 1, top + 1), QPoint(right - 1, bottom - 1));
         for (auto* child : frame->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
@@ -122,8 +120,8 @@ void TestWindowLook::unitLabelsLevelWithTheirFields() {
         const int margin = qRound(4 * m_scale); // inside the field's sunken border
         const QRect digits =
             onGrab(field, m_window, m_scale).adjusted(margin, margin, -margin, -margin);
-        const int unitBottom = lowestInkRow(image, onGrab(label, m_window, m_scale));
-        const int digitsBottom = lowestInkRow(image, digits);
+        const int unitBottom = inkRows(image, onGrab(label, m_window, m_scale)).second;
+        const int digitsBottom = inkRows(image, digits).second;
         QVERIFY2(
             digitsBottom > 0 && qAbs(unitBottom - digitsBottom) <= 1,
             qPrintable(
