@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "host/qt_key_press.h"
+#include "host/qt/key_press.h"
 
 #include <optional>
 

@@ -4,7 +4,7 @@
 
 #include <QWidget>
 
-#include "host/qt_host.h"
+#include "host/qt/qt_host.h"
 
 namespace kalvoran {
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "host/qt_host.h"
+#include "host/qt/qt_host.h"
 
 #include <stdexcept>
 

@@ -8,7 +8,7 @@
 #include <QString>
 
 #include "host/host.h"
-#include "host/qt_key_press.h"
+#include "host/qt/key_press.h"
 
 class QAbstractButton;
 class QLineEdit;

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/main_window.h"
+#include "ui/qt/main_window.h"
 
 #include <algorithm>
 #include <array>
@@ -19,10 +19,10 @@
 #include <QStyle>
 #include <QWindow>
 
-#include "ui/fonts.h"
-#include "ui/frame.h"
+#include "ui/qt/fonts.h"
+#include "ui/qt/frame.h"
 #include "ui/layout.h"
-#include "ui/wrapping_radio_button.h"
+#include "ui/qt/wrapping_radio_button.h"
 
 #include "packaging/kalvoran.xpm"
 

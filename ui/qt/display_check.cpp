@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/display_check.h"
+#include "ui/qt/display_check.h"
 
 #include <cstdio>
 #include <cstdlib>

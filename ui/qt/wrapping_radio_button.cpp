@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/wrapping_radio_button.h"
+#include "ui/qt/wrapping_radio_button.h"
 
 #include <QStyleOptionButton>
 #include <QStylePainter>

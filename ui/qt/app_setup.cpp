@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/app_setup.h"
+#include "ui/qt/app_setup.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
 
-#include "ui/fonts.h"
+#include "ui/qt/fonts.h"
 
 namespace kalvoran {
 

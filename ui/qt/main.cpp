@@ -4,9 +4,9 @@
 
 #include <QApplication>
 
-#include "ui/app_setup.h"
-#include "ui/display_check.h"
-#include "ui/main_window.h"
+#include "ui/qt/app_setup.h"
+#include "ui/qt/display_check.h"
+#include "ui/qt/main_window.h"
 
 #ifdef KALVORAN_HAVE_FONTCONFIG
 #include <fontconfig/fontconfig.h>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/frame.h"
+#include "ui/qt/frame.h"
 
 #include <QPainter>
 #include <QStyle>
