@@ -10,7 +10,7 @@
 
 #include "tests/box_catcher.h"
 #include "tests/window_fixture.h"
-#include "ui/wrapping_radio_button.h"
+#include "ui/qt/wrapping_radio_button.h"
 
 using namespace kalvoran;
 

@@ -7,7 +7,7 @@
 #include <QLineEdit>
 
 #include "tests/window_fixture.h"
-#include "ui/frame.h"
+#include "ui/qt/frame.h"
 
 using namespace kalvoran;
 

@@ -5,8 +5,8 @@
 #include <QApplication>
 #include <QTest>
 
-#include "ui/app_setup.h"
-#include "ui/main_window.h"
+#include "ui/qt/app_setup.h"
+#include "ui/qt/main_window.h"
 
 template <typename W = QWidget>
 W* control(kalvoran::MainWindow* window, const char* name) {
