@@ -1,0 +1,85 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "host/win32/key_filter.h"
+
+#include <string>
+
+#include <commctrl.h>
+#include <imm.h>
+
+namespace kalvoran {
+namespace {
+
+constexpr UINT_PTR kSubclassId = 1;
+
+// The control codes of Ctrl+A, Ctrl+C, Ctrl+V, Ctrl+X and Ctrl+Z.
+constexpr WPARAM kSelectAll = 1;
+bool isFieldCommand(WPARAM code) {
+    return code == kSelectAll || code == 3 || code == 22 || code == 24 || code == 26;
+}
+
+// The unit as the handler leaves it; 0 for a dropped one.
+wchar_t judge(const KeyPressHandler& handler, wchar_t unit) {
+    short KeyAscii = static_cast<short>(unit);
+    handler(KeyAscii);
+    return static_cast<wchar_t>(KeyAscii);
+}
+
+// An input method's result string, judged unit by unit, goes in as one replacement of the
+// selection; what the handler drops never reaches the field.
+void insertComposition(HWND edit, const KeyPressHandler& handler) {
+    HIMC context = ImmGetContext(edit);
+    if (!context)
+        return;
+    const LONG bytes = ImmGetCompositionStringW(context, GCS_RESULTSTR, nullptr, 0);
+    std::wstring result(bytes > 0 ? static_cast<std::size_t>(bytes) / sizeof(wchar_t) : 0, L'\0');
+    if (!result.empty())
+        ImmGetCompositionStringW(context, GCS_RESULTSTR, result.data(), bytes);
+    ImmReleaseContext(edit, context);
+    std::wstring taken;
+    for (wchar_t unit : result)
+        if (const wchar_t kept = judge(handler, unit))
+            taken += kept;
+    if (!taken.empty())
+        SendMessageW(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(taken.c_str()));
+}
+
+LRESULT CALLBACK fieldProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                           DWORD_PTR data) {
+    auto* handler = reinterpret_cast<KeyPressHandler*>(data);
+    switch (message) {
+    case WM_CHAR:
+    case WM_IME_CHAR:
+        if (isFieldCommand(wParam)) {
+            if (wParam == kSelectAll) {
+                SendMessageW(edit, EM_SETSEL, 0, -1);
+                return 0;
+            }
+            break;
+        }
+        if (const wchar_t kept = judge(*handler, static_cast<wchar_t>(wParam)))
+            return DefSubclassProc(edit, message, kept, lParam);
+        return 0;
+    case WM_IME_COMPOSITION:
+        if (lParam & GCS_RESULTSTR) {
+            insertComposition(edit, *handler);
+            lParam &= ~(GCS_RESULTSTR | GCS_RESULTREADSTR | GCS_RESULTCLAUSE |
+                        GCS_RESULTREADCLAUSE);
+        }
+        break;
+    case WM_NCDESTROY:
+        RemoveWindowSubclass(edit, fieldProc, kSubclassId);
+        delete handler;
+        break;
+    }
+    return DefSubclassProc(edit, message, wParam, lParam);
+}
+
+} // namespace
+
+void filterKeys(HWND edit, KeyPressHandler handler) {
+    auto* owned = new KeyPressHandler(std::move(handler));
+    if (!SetWindowSubclass(edit, fieldProc, kSubclassId, reinterpret_cast<DWORD_PTR>(owned)))
+        delete owned;
+}
+
+} // namespace kalvoran

@@ -1,0 +1,20 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Delivers the characters typed into an EDIT to a KeyPress handler before the field takes them.
+// WM_CHAR carries KeyAscii, the UTF-16 unit; set to 0, the character is dropped and leaves no
+// trace. Characters from an input method (WM_IME_CHAR, a composition's result) and Alt + keypad
+// codes are judged like typed ones. Ctrl+A, Ctrl+C, Ctrl+V, Ctrl+X and Ctrl+Z are the field's own
+// commands: they reach the field without the handler, so pasted text is not judged.
+#pragma once
+
+#include <functional>
+
+#include <windows.h>
+
+namespace kalvoran {
+
+using KeyPressHandler = std::function<void(short& KeyAscii)>;
+
+// The handler lives as long as the field.
+void filterKeys(HWND edit, KeyPressHandler handler);
+
+} // namespace kalvoran

@@ -1,0 +1,141 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "host/win32/win32_host.h"
+
+#include <stdexcept>
+
+#include <commctrl.h>
+
+#include "host/win32/utf16.h"
+
+namespace kalvoran {
+namespace {
+
+constexpr UINT_PTR kLockId = 2;
+
+std::size_t index(Field f) { return static_cast<std::size_t>(f); }
+std::size_t index(Option o) { return static_cast<std::size_t>(o); }
+
+} // namespace
+
+void Win32Host::addField(Field field, HWND edit) {
+    m_fields[index(field)] = edit;
+    // No length limit: the EDIT's default of 30,000 characters is lifted.
+    SendMessageW(edit, EM_SETLIMITTEXT, 0, 0);
+    if (field == Field::Text4)
+        SetWindowSubclass(edit, lockedProc, kLockId, reinterpret_cast<DWORD_PTR>(this));
+}
+
+void Win32Host::addOption(Option option, HWND button) {
+    m_options[index(option)] = button;
+    const Container container = info(option).container;
+    m_groups[static_cast<std::size_t>(container)].push_back(option);
+    SendMessageW(button, BM_SETCHECK, option == kInitiallySelected ? BST_CHECKED : BST_UNCHECKED,
+                 0);
+    updateTabStop(container);
+}
+
+void Win32Host::addKeyPress(Field f, KeyPressHandler handler) {
+    filterKeys(field(f), std::move(handler));
+}
+
+HWND Win32Host::field(Field f) const {
+    HWND edit = m_fields[index(f)];
+    if (!edit)
+        throw std::logic_error("field without a window");
+    return edit;
+}
+
+HWND Win32Host::button(Option o) const {
+    HWND b = m_options[index(o)];
+    if (!b)
+        throw std::logic_error("option button without a window");
+    return b;
+}
+
+std::string Win32Host::text(Field f) const {
+    HWND edit = field(f);
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(edit)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextW(edit, text.data(), int(text.size()))));
+    return toUtf8(text);
+}
+
+void Win32Host::setText(Field f, std::string_view text) {
+    HWND edit = field(f);
+    m_writing = true;
+    const BOOL written = SetWindowTextW(edit, toUtf16(text).c_str());
+    m_writing = false;
+    if (!written)
+        throw std::runtime_error("field refused its text");
+    // The caret goes to the start, so that a result wider than its field shows its leading
+    // digits rather than its last ones.
+    SendMessageW(edit, EM_SETSEL, 0, 0);
+}
+
+bool Win32Host::value(Option o) const {
+    return SendMessageW(button(o), BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+void Win32Host::select(Option o) {
+    const Container container = info(o).container;
+    for (Option other : m_groups[static_cast<std::size_t>(container)])
+        SendMessageW(button(other), BM_SETCHECK, other == o ? BST_CHECKED : BST_UNCHECKED, 0);
+    updateTabStop(container);
+}
+
+void Win32Host::clear(Option o) {
+    SendMessageW(button(o), BM_SETCHECK, BST_UNCHECKED, 0);
+    updateTabStop(info(o).container);
+}
+
+void Win32Host::updateTabStop(Container container) {
+    const std::vector<Option>& group = m_groups[static_cast<std::size_t>(container)];
+    Option stop = group.front();
+    for (Option o : group)
+        if (value(o))
+            stop = o;
+    for (Option o : group) {
+        const LONG_PTR style = GetWindowLongPtrW(button(o), GWL_STYLE);
+        SetWindowLongPtrW(button(o), GWL_STYLE, o == stop ? style | WS_TABSTOP : style & ~WS_TABSTOP);
+    }
+}
+
+void Win32Host::messageBox(std::string_view prompt, std::string_view title, Icon icon) {
+    // MB_ICONSTOP, MB_ICONQUESTION and MB_ICONINFORMATION are the icon kinds' own numbers.
+    m_boxOpen = true;
+    MessageBoxW(m_window, toUtf16(prompt).c_str(), toUtf16(title).c_str(),
+                MB_OK | static_cast<UINT>(icon));
+    m_boxOpen = false;
+}
+
+void Win32Host::unload() {
+    // The window goes once the running handler has returned; until then this object and every
+    // control stay valid, and no further handler runs.
+    m_unloaded = true;
+    ShowWindow(m_window, SW_HIDE);
+    PostMessageW(m_window, WM_CLOSE, 0, 0);
+}
+
+// The result field refuses every change from outside: typing and pasting (read-only already),
+// and text set by other programs or assistive technology.
+LRESULT CALLBACK Win32Host::lockedProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam,
+                                       UINT_PTR, DWORD_PTR data) {
+    const auto* host = reinterpret_cast<const Win32Host*>(data);
+    switch (message) {
+    case WM_SETTEXT:
+    case EM_REPLACESEL:
+    case WM_PASTE:
+    case WM_CUT:
+    case WM_CLEAR:
+    case WM_UNDO:
+    case EM_UNDO:
+        if (!host->m_writing)
+            return message == WM_SETTEXT ? FALSE : 0;
+        break;
+    case WM_NCDESTROY:
+        RemoveWindowSubclass(edit, lockedProc, kLockId);
+        break;
+    }
+    return DefSubclassProc(edit, message, wParam, lParam);
+}
+
+} // namespace kalvoran

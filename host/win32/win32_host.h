@@ -1,0 +1,58 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The host on Win32 controls: text fields are EDITs, option buttons BS_RADIOBUTTONs whose
+// selection the host keeps exclusive within their immediate container.
+#pragma once
+
+#include <array>
+#include <vector>
+
+#include <windows.h>
+
+#include "host/host.h"
+#include "host/win32/key_filter.h"
+
+namespace kalvoran {
+
+class Win32Host final : public Host {
+public:
+    // The window that owns the message boxes and closes on unload().
+    void setWindow(HWND window) { m_window = window; }
+
+    // Fields and option buttons, each container's buttons in tab order.
+    void addField(Field field, HWND edit);
+    void addOption(Option option, HWND button);
+    // Runs handler for each character typed into the field, before the field takes it.
+    void addKeyPress(Field field, KeyPressHandler handler);
+
+    // While a message box is open or after the window is unloaded, no handler runs.
+    bool accepting() const { return !m_boxOpen && !m_unloaded; }
+    bool boxOpen() const { return m_boxOpen; }
+    HWND field(Field field) const;
+    HWND button(Option option) const;
+
+    std::string text(Field field) const override;
+    void setText(Field field, std::string_view text) override;
+    bool value(Option option) const override;
+    void messageBox(std::string_view prompt, std::string_view title, Icon icon) override;
+    void unload() override;
+
+protected:
+    void select(Option option) override;
+    void clear(Option option) override;
+
+private:
+    static LRESULT CALLBACK lockedProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam,
+                                       UINT_PTR, DWORD_PTR data);
+    // Tab reaches a container's selected button, or its first when none is selected.
+    void updateTabStop(Container container);
+
+    HWND m_window = nullptr;
+    std::array<HWND, kFields.size()> m_fields{};
+    std::array<HWND, kOptions.size()> m_options{};
+    std::array<std::vector<Option>, 7> m_groups; // by container, in tab order
+    bool m_writing = false;                      // the host itself writes the locked field
+    bool m_boxOpen = false;
+    bool m_unloaded = false;
+};
+
+} // namespace kalvoran

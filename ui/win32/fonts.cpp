@@ -1,0 +1,61 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/win32/fonts.h"
+
+#include <cwchar>
+#include <string>
+
+namespace kalvoran {
+namespace {
+
+bool installed(const wchar_t* face) {
+    LOGFONTW wanted{};
+    wanted.lfCharSet = ANSI_CHARSET;
+    wcsncpy(wanted.lfFaceName, face, LF_FACESIZE - 1);
+    bool found = false;
+    HDC screen = GetDC(nullptr);
+    EnumFontFamiliesExW(
+        screen, &wanted,
+        [](const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found) {
+            *reinterpret_cast<bool*>(found) = true;
+            return 0;
+        },
+        reinterpret_cast<LPARAM>(&found), 0);
+    ReleaseDC(nullptr, screen);
+    return found;
+}
+
+std::wstring face(UINT dpi) {
+    if (dpi == USER_DEFAULT_SCREEN_DPI && installed(L"MS Sans Serif"))
+        return L"MS Sans Serif";
+    if (installed(L"Microsoft Sans Serif"))
+        return L"Microsoft Sans Serif";
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof metrics;
+    SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0, dpi);
+    return metrics.lfMessageFont.lfFaceName;
+}
+
+} // namespace
+
+void Fonts::make(UINT dpi) {
+    release();
+    const std::wstring family = face(dpi);
+    for (FontRole role : {FontRole::Default, FontRole::Large, FontRole::LargeBold}) {
+        const int points = role == FontRole::Default ? 8 : 12;
+        m_fonts[static_cast<std::size_t>(role)] =
+            CreateFontW(-MulDiv(points, static_cast<int>(dpi), 72), 0, 0, 0,
+                        role == FontRole::LargeBold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
+                        ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                        DEFAULT_PITCH | FF_SWISS, family.c_str());
+    }
+}
+
+void Fonts::release() {
+    for (HFONT& font : m_fonts) {
+        if (font)
+            DeleteObject(font);
+        font = nullptr;
+    }
+}
+
+} // namespace kalvoran

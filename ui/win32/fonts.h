@@ -1,0 +1,31 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The window's fonts at one DPI: "MS Sans Serif" where the system has it and the DPI is 96 (its
+// bitmap strikes are made for 96 dpi); else the scalable "Microsoft Sans Serif" of the same
+// metrics; else the system's message font. 8 pt for the window, 12 pt for fields and units.
+#pragma once
+
+#include <array>
+
+#include <windows.h>
+
+#include "ui/layout.h"
+
+namespace kalvoran {
+
+class Fonts {
+public:
+    Fonts() = default;
+    Fonts(const Fonts&) = delete;
+    Fonts& operator=(const Fonts&) = delete;
+    ~Fonts() { release(); }
+
+    // Makes the three fonts anew for dpi; the old ones are deleted.
+    void make(UINT dpi);
+    HFONT operator[](FontRole role) const { return m_fonts[static_cast<std::size_t>(role)]; }
+
+private:
+    void release();
+    std::array<HFONT, 3> m_fonts{};
+};
+
+} // namespace kalvoran

@@ -1,0 +1,59 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/win32/frame.h"
+
+namespace kalvoran {
+namespace {
+
+constexpr wchar_t kFrameClass[] = L"KalvoranFrame";
+
+LRESULT CALLBACK frameProc(HWND frame, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_CREATE: {
+        const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
+        HWND box = CreateWindowExW(0, L"BUTTON", create->lpszName,
+                                   WS_CHILD | WS_VISIBLE | BS_GROUPBOX, 0, 0, create->cx,
+                                   create->cy, frame, nullptr, create->hInstance, nullptr);
+        SetWindowLongPtrW(frame, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(box));
+        return box ? 0 : -1;
+    }
+    case WM_SIZE:
+        MoveWindow(frameBox(frame), 0, 0, LOWORD(lParam), HIWORD(lParam), TRUE);
+        return 0;
+    case WM_SETFONT:
+        SendMessageW(frameBox(frame), WM_SETFONT, wParam, lParam);
+        return 0;
+    case WM_COMMAND:
+    case WM_NOTIFY:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORSTATIC:
+        return SendMessageW(GetParent(frame), message, wParam, lParam);
+    }
+    return DefWindowProcW(frame, message, wParam, lParam);
+}
+
+ATOM registerFrameClass(HINSTANCE instance) {
+    WNDCLASSEXW frameClass{};
+    frameClass.cbSize = sizeof frameClass;
+    frameClass.lpfnWndProc = frameProc;
+    frameClass.hInstance = instance;
+    frameClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    frameClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
+    frameClass.lpszClassName = kFrameClass;
+    return RegisterClassExW(&frameClass);
+}
+
+} // namespace
+
+HWND createFrame(HWND parent, const wchar_t* caption, int id) {
+    const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE));
+    static const ATOM registered = registerFrameClass(instance);
+    (void)registered;
+    return CreateWindowExW(WS_EX_CONTROLPARENT, kFrameClass, caption, WS_CHILD | WS_VISIBLE, 0, 0,
+                           0, 0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                           instance, nullptr);
+}
+
+HWND frameBox(HWND frame) { return reinterpret_cast<HWND>(GetWindowLongPtrW(frame, GWLP_USERDATA)); }
+
+} // namespace kalvoran

@@ -1,0 +1,303 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/win32/main_window.h"
+
+#include <algorithm>
+#include <numeric>
+#include <stdexcept>
+
+#include <commctrl.h>
+
+#include "core/dispatch.h"
+#include "host/win32/utf16.h"
+#include "ui/binding.h"
+#include "ui/layout.h"
+#include "ui/win32/frame.h"
+#include "ui/win32/option_keys.h"
+
+namespace kalvoran {
+namespace {
+
+constexpr wchar_t kWindowClass[] = L"KalvoranWindow";
+// Fixed single border, system menu, minimize and close, no maximize.
+constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+// Control ids: kFirstId + the control's index in the layout table, clear of IDOK and IDCANCEL.
+constexpr int kFirstId = 100;
+constexpr int kIconResource = 1;
+
+int scaled(int twips, UINT dpi) { return MulDiv(twips, static_cast<int>(dpi), 1440); }
+
+struct ControlClass {
+    const wchar_t* name;
+    DWORD style;
+    DWORD exStyle;
+};
+
+ControlClass controlClass(const ControlSpec& control) {
+    switch (control.kind) {
+    case Kind::TextField:
+        return {WC_EDITW,
+                WS_TABSTOP | ES_LEFT | ES_AUTOHSCROLL |
+                    (control.name == "Text4" ? DWORD(ES_READONLY) : DWORD(0)),
+                WS_EX_CLIENTEDGE};
+    case Kind::Label:
+        return {WC_STATICW, SS_LEFT | SS_NOPREFIX, 0};
+    case Kind::OptionButton:
+        // Selection is the host's: exclusive within the immediate container only.
+        return {WC_BUTTONW, BS_RADIOBUTTON | BS_MULTILINE, 0};
+    case Kind::CommandButton:
+        return {WC_BUTTONW, WS_TABSTOP | BS_PUSHBUTTON, 0};
+    case Kind::Frame:
+        break;
+    }
+    return {};
+}
+
+// The table in tab order: so each container's children are created, and so walked by Tab, in
+// that order; every container comes before what it holds.
+std::vector<std::size_t> inTabOrder(std::span<const ControlSpec> table) {
+    std::vector<std::size_t> order(table.size());
+    std::iota(order.begin(), order.end(), std::size_t{0});
+    std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+        return table[a].tabIndex < table[b].tabIndex;
+    });
+    return order;
+}
+
+ATOM registerWindowClass(HINSTANCE instance, WNDPROC proc) {
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.lpfnWndProc = proc;
+    windowClass.hInstance = instance;
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
+    windowClass.lpszClassName = kWindowClass;
+    return RegisterClassExW(&windowClass);
+}
+
+} // namespace
+
+MainWindow::MainWindow(HINSTANCE instance) {
+    static const ATOM registered = registerWindowClass(instance, windowProc);
+    (void)registered;
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
+    InitCommonControlsEx(&controls);
+    CreateWindowExW(0, kWindowClass, toUtf16(kWindowCaption).c_str(), kWindowStyle, CW_USEDEFAULT,
+                    CW_USEDEFAULT, 0, 0, nullptr, nullptr, instance, this);
+    if (!m_hwnd)
+        throw std::runtime_error("the window could not be created");
+    m_host.setWindow(m_hwnd);
+    buildControls();
+    bindEvents();
+    layout(GetDpiForWindow(m_hwnd));
+}
+
+MainWindow::~MainWindow() {
+    if (m_hwnd) {
+        SetWindowLongPtrW(m_hwnd, GWLP_USERDATA, 0);
+        DestroyWindow(m_hwnd);
+    }
+    for (HICON icon : m_icons)
+        if (icon)
+            DestroyIcon(icon);
+}
+
+HWND MainWindow::control(std::string_view name) const {
+    const std::span<const ControlSpec> table = controlTable();
+    for (std::size_t i = 0; i < table.size(); ++i)
+        if (table[i].name == name)
+            return m_controls[i];
+    return nullptr;
+}
+
+void MainWindow::buildControls() {
+    const std::span<const ControlSpec> table = controlTable();
+    const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(m_hwnd, GWLP_HINSTANCE));
+    std::array<HWND, 7> containers{};
+    containers[static_cast<std::size_t>(Container::Form1)] = m_hwnd;
+    m_controls.assign(table.size(), nullptr);
+    m_toolTips = CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+                                 0, 0, 0, 0, m_hwnd, nullptr, instance, nullptr);
+
+    for (std::size_t i : inTabOrder(table)) {
+        const ControlSpec& spec = table[i];
+        HWND parent = containers[static_cast<std::size_t>(spec.parent)];
+        const std::wstring caption = toUtf16(spec.caption);
+        const auto id = reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstId + int(i)));
+        HWND hwnd;
+        if (spec.kind == Kind::Frame) {
+            hwnd = createFrame(parent, caption.c_str(), kFirstId + int(i));
+            containers[static_cast<std::size_t>(*containerNamed(spec.name))] = hwnd;
+        } else {
+            // A screen reader names an EDIT by the STATIC before it in creation order.
+            if (!spec.accessibleName.empty())
+                m_names.push_back(CreateWindowExW(0, WC_STATICW,
+                                                  toUtf16(spec.accessibleName).c_str(),
+                                                  WS_CHILD | SS_NOPREFIX, 0, 0, 0, 0, parent,
+                                                  nullptr, instance, nullptr));
+            const ControlClass kind = controlClass(spec);
+            hwnd = CreateWindowExW(kind.exStyle, kind.name, caption.c_str(),
+                                   WS_CHILD | WS_VISIBLE | kind.style, 0, 0, 0, 0, parent, id,
+                                   instance, nullptr);
+        }
+        if (!hwnd)
+            throw std::runtime_error("a control could not be created");
+        m_controls[i] = hwnd;
+
+        if (!spec.toolTip.empty()) {
+            std::wstring tip = toUtf16(spec.toolTip);
+            TOOLINFOW tool{};
+            tool.cbSize = sizeof tool;
+            tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+            tool.hwnd = m_hwnd;
+            tool.uId = reinterpret_cast<UINT_PTR>(hwnd);
+            tool.lpszText = tip.data();
+            SendMessageW(m_toolTips, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+        }
+        if (const auto field = fieldNamed(spec.name))
+            m_host.addField(*field, hwnd);
+        if (const auto option = optionNamed(spec.name)) {
+            m_groups[static_cast<std::size_t>(spec.parent)].push_back(hwnd);
+            moveWithArrows(hwnd, &m_groups[static_cast<std::size_t>(spec.parent)]);
+            m_host.addOption(*option, hwnd);
+        }
+    }
+}
+
+void MainWindow::bindEvents() {
+    bindOptionHandlers(m_host);
+    for (const KeyPressBinding& binding : kKeyPressBindings)
+        m_host.addKeyPress(binding.field, [this, handler = binding.handler](short& KeyAscii) {
+            dispatch(m_host, [&] { handler(KeyAscii); });
+        });
+}
+
+void MainWindow::layout(UINT dpi) {
+    m_fonts.make(dpi);
+    const std::span<const ControlSpec> table = controlTable();
+    for (std::size_t i = 0; i < table.size(); ++i) {
+        const ControlSpec& spec = table[i];
+        MoveWindow(m_controls[i], scaled(spec.left, dpi), scaled(spec.top, dpi),
+                   scaled(spec.width, dpi), scaled(spec.height, dpi), FALSE);
+        SendMessageW(m_controls[i], WM_SETFONT, reinterpret_cast<WPARAM>(m_fonts[spec.font]),
+                     FALSE);
+    }
+    for (HWND name : m_names)
+        SendMessageW(name, WM_SETFONT, reinterpret_cast<WPARAM>(m_fonts[FontRole::Default]), FALSE);
+    SendMessageW(m_toolTips, WM_SETFONT, reinterpret_cast<WPARAM>(m_fonts[FontRole::Default]), FALSE);
+
+    RECT outer{0, 0, scaled(kClientWidthTwips, dpi), scaled(kClientHeightTwips, dpi)};
+    AdjustWindowRectExForDpi(&outer, kWindowStyle, FALSE, 0, dpi);
+    SetWindowPos(m_hwnd, nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+
+    const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(m_hwnd, GWLP_HINSTANCE));
+    const int sizes[2] = {GetSystemMetricsForDpi(SM_CXICON, dpi),
+                          GetSystemMetricsForDpi(SM_CXSMICON, dpi)};
+    for (int which : {ICON_BIG, ICON_SMALL}) {
+        HICON icon = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(kIconResource),
+                                                   IMAGE_ICON, sizes[which], sizes[which], 0));
+        SendMessageW(m_hwnd, WM_SETICON, static_cast<WPARAM>(which), reinterpret_cast<LPARAM>(icon));
+        if (m_icons[which])
+            DestroyIcon(m_icons[which]);
+        m_icons[which] = icon;
+    }
+    InvalidateRect(m_hwnd, nullptr, TRUE);
+}
+
+void MainWindow::show(int how) {
+    RECT window;
+    GetWindowRect(m_hwnd, &window);
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoW(MonitorFromWindow(m_hwnd, MONITOR_DEFAULTTOPRIMARY), &monitor);
+    const RECT& area = monitor.rcWork;
+    const int width = window.right - window.left, height = window.bottom - window.top;
+    // On a screen too small for the window, its title bar stays on the screen.
+    const int left = std::max(area.left, (area.left + area.right - width) / 2);
+    const int top = std::max(area.top, (area.top + area.bottom - height) / 2);
+    SetWindowPos(m_hwnd, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    ShowWindow(m_hwnd, how);
+    SetFocus(control("Text1"));
+}
+
+void MainWindow::onCommand(int id) {
+    const std::span<const ControlSpec> table = controlTable();
+    if (id < kFirstId || id >= kFirstId + int(table.size()) || !m_host.accepting())
+        return;
+    const ControlSpec& spec = table[static_cast<std::size_t>(id - kFirstId)];
+    if (const ClickHandler handler = commandHandler(spec.name))
+        dispatch(m_host, [&] { handler(m_host); });
+    else if (const auto option = optionNamed(spec.name))
+        dispatch(m_host, [&] { m_host.setValue(*option, true); });
+}
+
+// Enter presses the focused command button, and nothing else.
+void MainWindow::onEnter() {
+    HWND focus = GetFocus();
+    const std::span<const ControlSpec> table = controlTable();
+    for (std::size_t i = 0; i < table.size(); ++i)
+        if (m_controls[i] == focus && table[i].kind == Kind::CommandButton)
+            onCommand(kFirstId + int(i));
+}
+
+LRESULT CALLBACK MainWindow::windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* self = static_cast<MainWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        self->m_hwnd = hwnd;
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    }
+    auto* self = reinterpret_cast<MainWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    if (!self)
+        return DefWindowProcW(hwnd, message, wParam, lParam);
+    return self->handle(message, wParam, lParam);
+}
+
+LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_COMMAND:
+        if (LOWORD(wParam) == IDOK)
+            onEnter();
+        else if (HIWORD(wParam) == BN_CLICKED)
+            onCommand(LOWORD(wParam));
+        return 0; // IDCANCEL (Escape) presses nothing
+    case WM_CTLCOLORSTATIC:
+        // The locked result field keeps the look of a field.
+        if (reinterpret_cast<HWND>(lParam) == control("Text4")) {
+            SetBkColor(reinterpret_cast<HDC>(wParam), GetSysColor(COLOR_WINDOW));
+            SetTextColor(reinterpret_cast<HDC>(wParam), GetSysColor(COLOR_WINDOWTEXT));
+            return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
+        }
+        break;
+    case WM_ACTIVATE:
+        // The focus comes back to the control that had it.
+        if (LOWORD(wParam) == WA_INACTIVE)
+            m_lastFocus = GetFocus();
+        else
+            SetFocus(m_lastFocus && IsChild(m_hwnd, m_lastFocus) ? m_lastFocus : control("Text1"));
+        return 0;
+    case WM_DPICHANGED: {
+        layout(HIWORD(wParam));
+        const auto* suggested = reinterpret_cast<const RECT*>(lParam);
+        SetWindowPos(m_hwnd, nullptr, suggested->left, suggested->top, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        return 0;
+    }
+    case WM_CLOSE:
+        // Nothing closes the window behind an open message box.
+        if (!m_host.boxOpen())
+            DestroyWindow(m_hwnd);
+        return 0;
+    case WM_DESTROY:
+        PostQuitMessage(0);
+        return 0;
+    case WM_NCDESTROY: {
+        HWND hwnd = m_hwnd;
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+        m_hwnd = nullptr;
+        return DefWindowProcW(hwnd, message, wParam, lParam);
+    }
+    }
+    return DefWindowProcW(m_hwnd, message, wParam, lParam);
+}
+
+} // namespace kalvoran

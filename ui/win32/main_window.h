@@ -1,0 +1,53 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The window "Der Kalvoran" on Win32, built from the layout table, with its events bound to the
+// handlers.
+#pragma once
+
+#include <array>
+#include <string_view>
+#include <vector>
+
+#include <windows.h>
+
+#include "host/win32/win32_host.h"
+#include "ui/win32/fonts.h"
+
+namespace kalvoran {
+
+class MainWindow {
+public:
+    explicit MainWindow(HINSTANCE instance);
+    MainWindow(const MainWindow&) = delete;
+    MainWindow& operator=(const MainWindow&) = delete;
+    ~MainWindow();
+
+    HWND hwnd() const { return m_hwnd; }
+    Win32Host& host() { return m_host; }
+    // The control of the layout table with that name; for a frame, its container.
+    HWND control(std::string_view name) const;
+
+    // Centred on the work area of its monitor, shown, the focus in the first field.
+    void show(int how);
+
+private:
+    static LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
+    void buildControls();
+    void bindEvents();
+    // Places every control and sizes the window for dpi, with the fonts made anew.
+    void layout(UINT dpi);
+    void onCommand(int id);
+    void onEnter();
+
+    HWND m_hwnd = nullptr;
+    Win32Host m_host;
+    Fonts m_fonts;
+    HICON m_icons[2]{}; // big, small
+    std::vector<HWND> m_controls; // by index in the layout table
+    std::vector<HWND> m_names;    // the accessible name of each field, hidden
+    std::array<std::vector<HWND>, 7> m_groups; // option buttons by container, in tab order
+    HWND m_toolTips = nullptr;
+    HWND m_lastFocus = nullptr;
+};
+
+} // namespace kalvoran

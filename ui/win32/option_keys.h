@@ -1,0 +1,15 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The arrow keys inside a group of option buttons: each moves the focus to the next (Down, Right)
+// or previous (Up, Left) button of the same container, round, and selects it as a click does.
+#pragma once
+
+#include <vector>
+
+#include <windows.h>
+
+namespace kalvoran {
+
+// group lists the buttons of button's container in tab order; it outlives the button.
+void moveWithArrows(HWND button, const std::vector<HWND>* group);
+
+} // namespace kalvoran
