@@ -11,7 +11,7 @@ x_retry() {
         "$@" 2>"$errors"
         status=$?
         if [ "$status" -ne 0 ] &&
-            grep -qiE "can.t open display|cannot open display|unable to open display|could not connect to display|no X display|Kalvoran braucht eine grafische Sitzung" "$errors"; then
+            grep -qiE "can.t open display|cannot open display|unable to open display|could not connect to display|no X display|no driver could be loaded|Kalvoran braucht eine grafische Sitzung" "$errors"; then
             echo "x_retry: the X server refused the connection of $1; running it again" >&2
             sleep 0.1
             continue

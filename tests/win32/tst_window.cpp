@@ -1,0 +1,271 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Kalvoran.exe's window, in the test's own process under Wine: every control as the layout table
+// describes it, the tab order, the start state, exclusivity per container, the events through
+// the real controls, the message boxes, the key filter and the locked result field.
+#include <string>
+#include <vector>
+
+#include <windows.h>
+
+#include "core/handlers.h"
+#include "tests/win32/check.h"
+#include "ui/layout.h"
+#include "ui/win32/main_window.h"
+
+using namespace kalvoran;
+
+namespace {
+
+MainWindow* window = nullptr;
+
+std::wstring textOf(HWND hwnd) {
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(hwnd)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextW(hwnd, text.data(), int(text.size()))));
+    return text;
+}
+
+std::wstring classOf(HWND hwnd) {
+    wchar_t name[64];
+    return std::wstring(name, static_cast<std::size_t>(GetClassNameW(hwnd, name, 64)));
+}
+
+HWND named(std::string_view name) { return window->control(name); }
+std::wstring fieldText(Field f) { return textOf(window->host().field(f)); }
+
+// As the program's own message loop does.
+void pump() {
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
+        if (!IsDialogMessageW(window->hwnd(), &message)) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+}
+
+void press(HWND hwnd, WPARAM key) {
+    SetFocus(hwnd);
+    MSG down{hwnd, WM_KEYDOWN, key, 1, 0, {}};
+    if (!IsDialogMessageW(window->hwnd(), &down)) {
+        TranslateMessage(&down);
+        DispatchMessageW(&down);
+    }
+    pump();
+}
+
+// Every message box is read and answered as it opens; whileOpen runs behind it.
+struct Box {
+    std::wstring title, text;
+    int icon;
+};
+std::vector<Box> boxes;
+void (*whileOpen)() = nullptr;
+
+int iconKind(HWND box) {
+    for (HWND c = GetWindow(box, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT))
+        if ((GetWindowLongW(c, GWL_STYLE) & SS_TYPEMASK) == SS_ICON && classOf(c) == L"Static") {
+            const auto icon = reinterpret_cast<HICON>(SendMessageW(c, STM_GETICON, 0, 0));
+            for (auto [id, kind] : {std::pair{IDI_HAND, 16}, {IDI_QUESTION, 32}, {IDI_ASTERISK, 64}})
+                if (icon == LoadIconW(nullptr, id))
+                    return kind;
+        }
+    return 0;
+}
+
+LRESULT CALLBACK boxHook(int code, WPARAM wParam, LPARAM lParam) {
+    const auto box = reinterpret_cast<HWND>(wParam);
+    if (code == HCBT_ACTIVATE && classOf(box) == L"#32770") {
+        Box seen{textOf(box), {}, iconKind(box)};
+        for (HWND c = GetWindow(box, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT))
+            if (classOf(c) == L"Static" && !textOf(c).empty())
+                seen.text = textOf(c);
+        boxes.push_back(seen);
+        if (whileOpen)
+            whileOpen();
+        PostMessageW(box, WM_COMMAND, IDOK, 0);
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+void everyControlAsTheTableSays() {
+    for (const ControlSpec& spec : controlTable()) {
+        check::row = std::string(spec.name);
+        HWND hwnd = named(spec.name);
+        CHECK(hwnd);
+        const HWND container = spec.parent == Container::Form1
+                                   ? window->hwnd()
+                                   : named("Frame" + std::to_string(int(spec.parent)));
+        CHECK(GetParent(hwnd) == container);
+        RECT r;
+        GetWindowRect(hwnd, &r);
+        MapWindowPoints(nullptr, container, reinterpret_cast<POINT*>(&r), 2);
+        CHECK_EQ(r.left, spec.left / 15);
+        CHECK_EQ(r.top, spec.top / 15);
+        CHECK_EQ(r.right - r.left, spec.width / 15);
+        CHECK_EQ(r.bottom - r.top, spec.height / 15);
+
+        const LONG style = GetWindowLongW(hwnd, GWL_STYLE);
+        HWND drawn = spec.kind == Kind::Frame ? GetWindow(hwnd, GW_CHILD) : hwnd;
+        CHECK_EQ(textOf(drawn), toUtf16(spec.caption));
+        const std::wstring wanted[] = {L"Button", L"Edit", L"Static", L"Button", L"Button"};
+        const LONG types[] = {BS_GROUPBOX, 0, SS_LEFT, BS_RADIOBUTTON, BS_PUSHBUTTON};
+        CHECK_EQ(classOf(drawn), wanted[int(spec.kind)]);
+        CHECK_EQ(GetWindowLongW(drawn, GWL_STYLE) & 0xF, types[int(spec.kind)]);
+        if (spec.kind == Kind::Frame)
+            CHECK(GetWindowLongW(hwnd, GWL_EXSTYLE) & WS_EX_CONTROLPARENT);
+        if (spec.kind == Kind::OptionButton)
+            CHECK(style & BS_MULTILINE);
+        if (spec.kind == Kind::TextField)
+            CHECK_EQ(bool(style & ES_READONLY), spec.name == "Text4");
+
+        LOGFONTW font{};
+        GetObjectW(reinterpret_cast<HFONT>(SendMessageW(drawn, WM_GETFONT, 0, 0)), sizeof font,
+                   &font);
+        CHECK_EQ(std::wstring(font.lfFaceName), std::wstring(L"MS Sans Serif"));
+        CHECK_EQ(font.lfHeight, spec.font == FontRole::Default ? -11 : -16);
+        CHECK_EQ(font.lfWeight, spec.font == FontRole::LargeBold ? FW_BOLD : FW_NORMAL);
+    }
+}
+
+void windowFrame() {
+    check::row = "Form1";
+    RECT client;
+    GetClientRect(window->hwnd(), &client);
+    CHECK_EQ(client.right, 468);
+    CHECK_EQ(client.bottom, 448);
+    CHECK_EQ(textOf(window->hwnd()), std::wstring(L"Der Kalvoran"));
+    const LONG style = GetWindowLongW(window->hwnd(), GWL_STYLE);
+    CHECK_EQ(style & (WS_MAXIMIZEBOX | WS_THICKFRAME | WS_MINIMIZEBOX | WS_SYSMENU),
+             WS_MINIMIZEBOX | WS_SYSMENU);
+    CHECK(SendMessageW(window->hwnd(), WM_GETICON, ICON_BIG, 0));
+}
+
+void startStateAndTabOrder() {
+    check::row = "start";
+    for (const FieldInfo& f : kFields)
+        CHECK_EQ(fieldText(f.field), std::wstring());
+    for (const OptionInfo& o : kOptions)
+        CHECK_EQ(window->host().value(o.option), o.option == Option::stromueber);
+    CHECK(GetFocus() == named("Text1"));
+
+    // A group is one stop: its selected button, else its first.
+    const char* order[] = {"Text1",  "opt5v",   "Text2",     "lednor",     "ledrot", "lüft9v",
+                           "Text3",  "verbr1",  "Text4",     "berechnen",  "neurechnen",
+                           "hilfe",  "beenden", "Text5",     "stromueber", "Text1"};
+    HWND at = named("Text1");
+    for (std::size_t i = 1; i < std::size(order); ++i) {
+        check::row = std::string("Tab after ") + order[i - 1];
+        at = GetNextDlgTabItem(window->hwnd(), at, FALSE);
+        CHECK_EQ(toUtf8(textOf(at)), toUtf8(textOf(named(order[i]))));
+        CHECK(at == named(order[i]));
+    }
+}
+
+void exclusiveWithinTheImmediateContainer() {
+    check::row = "exclusivity";
+    Host& host = window->host();
+    host.bindOptionClick({}); // the host alone, without the presets' own clearing
+    for (Option o : {Option::lednor, Option::lüft5v, Option::ledrot, Option::strombel})
+        host.setValue(o, true);
+    CHECK(host.value(Option::lednor) && host.value(Option::lüft5v) && host.value(Option::ledrot));
+    CHECK(!host.value(Option::stromueber));
+    host.setValue(Option::ledgelb, true);
+    CHECK(!host.value(Option::ledrot) && host.value(Option::lednor));
+    bindOptionHandlers(host);
+    SendMessageW(named("neurechnen"), BM_CLICK, 0, 0);
+}
+
+void eventsThroughTheControls() {
+    check::row = "12 V, two red LEDs";
+    for (const char* name : {"opt12v", "ledrot", "verbr2", "berechnen"})
+        SendMessageW(named(name), BM_CLICK, 0, 0);
+    CHECK_EQ(fieldText(Field::Text4), std::wstring(L"276,666666666667"));
+    CHECK(!window->host().value(Option::lednor));
+    // The arrow keys move within the group and select as a click does.
+    press(named("verbr2"), VK_DOWN);
+    CHECK(GetFocus() == named("verbr3"));
+    CHECK_EQ(fieldText(Field::Text3), std::wstring(L"3"));
+
+    check::row = "message boxes";
+    whileOpen = [] {
+        SendMessageW(named("neurechnen"), BM_CLICK, 0, 0); // runs nothing behind the box
+        SendMessageW(window->hwnd(), WM_CLOSE, 0, 0);
+    };
+    SendMessageW(named("hilfe"), BM_CLICK, 0, 0);
+    SendMessageW(named("Text3"), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"9"));
+    SendMessageW(named("berechnen"), BM_CLICK, 0, 0);
+    whileOpen = nullptr;
+    CHECK(IsWindow(window->hwnd()));
+    CHECK_EQ(fieldText(Field::Text1), std::wstring(L"12"));
+    SendMessageW(named("neurechnen"), BM_CLICK, 0, 0);
+    SendMessageW(named("berechnen"), BM_CLICK, 0, 0);
+    CHECK_EQ(boxes.size(), std::size_t(3));
+    if (boxes.size() == 3) {
+        CHECK_EQ(boxes[0].title, std::wstring(L"Hilfe zum Kalvoran"));
+        CHECK_EQ(boxes[0].text.substr(0, 20), std::wstring(L" Dieses Programm die"));
+        CHECK_EQ(boxes[0].icon, 32);
+        CHECK_EQ(boxes[1].title, std::wstring(L"Zu hohe Verbrauchsspannung"));
+        CHECK_EQ(boxes[1].icon, 64);
+        CHECK_EQ(boxes[2].title, std::wstring(L"Felder nicht ausgefüllt"));
+        CHECK_EQ(boxes[2].icon, 16);
+    }
+}
+
+void keysAndTheLockedField() {
+    check::row = "typed into Text2";
+    HWND text2 = named("Text2");
+    SetFocus(text2);
+    for (wchar_t c : std::wstring(L"3a,.-+ E\u00E4\u20AC\u00B25\r\x1B\t\x7F\x08""5"))
+        SendMessageW(text2, WM_CHAR, c, 1);
+    CHECK_EQ(textOf(text2), std::wstring(L"3,5"));
+
+    check::row = "Enter and Escape press nothing";
+    const std::size_t before = boxes.size();
+    press(named("Text1"), VK_RETURN);
+    press(named("opt5v"), VK_RETURN);
+    press(named("hilfe"), VK_ESCAPE);
+    CHECK_EQ(boxes.size(), before);
+    press(named("hilfe"), VK_RETURN); // on a focused command button it presses it
+    CHECK_EQ(boxes.size(), before + 1);
+
+    check::row = "Ctrl+V pastes 40,000 digits whole";
+    const std::wstring digits(40000, L'7');
+    OpenClipboard(window->hwnd());
+    EmptyClipboard();
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (digits.size() + 1) * sizeof(wchar_t));
+    std::wcscpy(static_cast<wchar_t*>(GlobalLock(memory)), digits.c_str());
+    GlobalUnlock(memory);
+    SetClipboardData(CF_UNICODETEXT, memory);
+    CloseClipboard();
+    HWND text5 = named("Text5");
+    SetFocus(text5);
+    SendMessageW(text5, WM_CHAR, 22, 1);
+    CHECK_EQ(textOf(text5).size(), digits.size());
+
+    check::row = "Text4 refuses every edit";
+    HWND text4 = named("Text4");
+    window->host().setText(Field::Text4, "75");
+    SendMessageW(text4, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"999"));
+    SendMessageW(text4, WM_CHAR, L'9', 1);
+    SendMessageW(text4, WM_PASTE, 0, 0);
+    CHECK_EQ(textOf(text4), std::wstring(L"75"));
+}
+
+} // namespace
+
+int main() {
+    MainWindow main(GetModuleHandleW(nullptr));
+    window = &main;
+    main.show(SW_SHOWNORMAL);
+    SetForegroundWindow(main.hwnd());
+    pump();
+    SetWindowsHookExW(WH_CBT, boxHook, nullptr, GetCurrentThreadId());
+
+    everyControlAsTheTableSays();
+    windowFrame();
+    startStateAndTabOrder();
+    exclusiveWithinTheImmediateContainer();
+    eventsThroughTheControls();
+    keysAndTheLockedField();
+    std::printf("%d checks, %d failures\n", check::checks, check::failures);
+    return check::failures;
+}
