@@ -1,0 +1,56 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Real keys typed through X into Kalvoran.exe under Wine: junk and modifier combinations are
+# swallowed, digits, comma and backspace taken, Ctrl+V pastes unfiltered and whole, and Enter in
+# a field or Escape press nothing. Usage: check_keys.sh Kalvoran.exe probe.exe
+set -u
+exe=$1 probe=$2
+here=$(dirname "$0")
+build=$(cd "$(dirname "$exe")" && pwd)
+export DISPLAY=":$(cat "$build/wine-display")"
+for tool in xdotool xclip; do
+    command -v $tool >/dev/null || { echo "SKIP: $tool is not installed (./test.sh installs it)"; exit 77; }
+done
+source "$here/../../scripts/x_retry.sh"
+failed=0
+
+bash "$here/wine.sh" "$exe" &
+program=$!
+trap 'kill $program 2>/dev/null; pkill -f "xclip -selection clipboard"; wait' EXIT
+window=$(x_retry xdotool search --sync --onlyvisible --name '^Der Kalvoran$' | head -n1)
+[ -n "$window" ] || { echo "FAIL: no window"; exit 1; }
+x_retry xdotool windowfocus --sync "$window"
+sleep 0.5
+
+shows() { bash "$here/wine.sh" "$probe" | tr -d '\r'; }
+# Clicks into the field whose top-left corner is at x,y pixels in the window.
+field() { x_retry xdotool mousemove --window "$window" $(($1 + 40)) $(($2 + 15)) click 1; sleep 0.2; }
+expect() { # expect WHAT LINE: the probe shows LINE
+    if ! shows | grep -qxF -- "$2"; then
+        echo "FAIL: $1: want ${2:0:60}, the window shows:"; shows | cut -c1-60; failed=1
+    fi
+}
+keys() { x_retry xdotool key --delay 30 "$@"; }
+paste() { printf '%s' "$1" | xclip -selection clipboard -i >/dev/null 2>&1; sleep 0.3; keys ctrl+v; }
+
+# Text1 has the focus at start.
+x_retry xdotool type --delay 30 '1x2.,5-E ä+'
+keys ctrl+minus ctrl+period ctrl+shift+e shift+KP_Add KP_Subtract KP_Decimal ctrl+KP_Multiply \
+    alt+KP_Divide super+e Return Escape
+expect "typed junk and modifiers swallowed" "Text1=12,5"
+expect "Enter and Escape press no button" "Text4="
+shows | grep -q '^box=' && { echo "FAIL: a message box opened"; failed=1; }
+keys BackSpace
+expect "backspace" "Text1=12,"
+
+field 24 96 # Text2
+paste "-1.5 V"
+expect "Ctrl+V pastes unfiltered" "Text2=-1.5 V"
+
+digits=$(head -c 40000 /dev/zero | tr '\0' '7')
+field 24 240 # Text5
+paste "$digits"
+expect "a 40,000-digit paste kept whole" "Text5=$digits"
+
+[ $failed -eq 0 ] && echo "keys checks passed"
+exit $failed

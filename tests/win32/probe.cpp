@@ -1,0 +1,50 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Prints, from outside, what the running Kalvoran.exe shows: each field's text ("Text1=12",
+// in tab order) and the title of every open message box ("box=Hilfe zum Kalvoran").
+#include <cstdio>
+#include <string>
+
+#include <windows.h>
+
+#include "host/win32/utf16.h"
+
+namespace {
+
+// GetWindowText does not ask a window of another process; WM_GETTEXT does.
+std::wstring textOf(HWND hwnd) {
+    std::wstring text(static_cast<std::size_t>(SendMessageW(hwnd, WM_GETTEXTLENGTH, 0, 0)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(SendMessageW(hwnd, WM_GETTEXT, text.size(),
+                                                      reinterpret_cast<LPARAM>(text.data()))));
+    return text;
+}
+
+bool hasClass(HWND hwnd, const wchar_t* name) {
+    wchar_t found[64];
+    return GetClassNameW(hwnd, found, 64) && std::wstring(found) == name;
+}
+
+BOOL CALLBACK field(HWND hwnd, LPARAM count) {
+    static const char* const names[] = {"Text1", "Text2", "Text3", "Text4", "Text5"};
+    int& n = *reinterpret_cast<int*>(count);
+    if (hasClass(hwnd, L"Edit") && n < 5)
+        std::printf("%s=%s\n", names[n++], kalvoran::toUtf8(textOf(hwnd)).c_str());
+    return TRUE;
+}
+
+BOOL CALLBACK box(HWND hwnd, LPARAM) {
+    if (hasClass(hwnd, L"#32770") && IsWindowVisible(hwnd))
+        std::printf("box=%s\n", kalvoran::toUtf8(textOf(hwnd)).c_str());
+    return TRUE;
+}
+
+} // namespace
+
+int main() {
+    HWND window = FindWindowW(L"KalvoranWindow", nullptr);
+    if (!window)
+        return 1;
+    int count = 0;
+    EnumChildWindows(window, field, reinterpret_cast<LPARAM>(&count));
+    EnumWindows(box, 0);
+    return 0;
+}
