@@ -8,6 +8,7 @@ add_library(kalvoran_win32 STATIC
     host/win32/win32_host.cpp
     ui/win32/fonts.cpp
     ui/win32/frame.cpp
+    ui/win32/level.cpp
     ui/win32/main_window.cpp
     ui/win32/option_keys.cpp
 )

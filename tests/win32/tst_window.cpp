@@ -250,6 +250,35 @@ void keysAndTheLockedField() {
     CHECK_EQ(textOf(text4), std::wstring(L"75"));
 }
 
+// The lowest row, in the window's client coordinates, with dark pixels inside the control's
+// client area.
+int lowestInk(HWND control) {
+    RECT r;
+    GetClientRect(control, &r);
+    MapWindowPoints(control, window->hwnd(), reinterpret_cast<POINT*>(&r), 2);
+    HDC dc = GetDC(window->hwnd());
+    int lowest = -1;
+    for (int y = r.top; y < r.bottom; ++y)
+        for (int x = r.left; x < r.right; ++x)
+            if (const COLORREF c = GetPixel(dc, x, y); GetRValue(c) + GetGValue(c) + GetBValue(c) < 200)
+                lowest = y;
+    ReleaseDC(window->hwnd(), dc);
+    return lowest;
+}
+
+void unitLabelsLevelWithTheirFields() {
+    SetFocus(named("berechnen")); // no caret in a field
+    for (auto [field, unit] : {std::pair{Field::Text1, "Label3"}, {Field::Text2, "Label4"},
+                               {Field::Text5, "Label5"}, {Field::Text4, "Label6"}}) {
+        check::row = unit;
+        window->host().setText(field, "1234567890");
+        UpdateWindow(window->hwnd());
+        RedrawWindow(window->hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        pump();
+        CHECK_EQ(lowestInk(named(unit)), lowestInk(window->host().field(field)));
+    }
+}
+
 } // namespace
 
 int main() {
@@ -266,6 +295,7 @@ int main() {
     exclusiveWithinTheImmediateContainer();
     eventsThroughTheControls();
     keysAndTheLockedField();
+    unitLabelsLevelWithTheirFields();
     std::printf("%d checks, %d failures\n", check::checks, check::failures);
     return check::failures;
 }

@@ -12,6 +12,7 @@
 #include "ui/binding.h"
 #include "ui/layout.h"
 #include "ui/win32/frame.h"
+#include "ui/win32/level.h"
 #include "ui/win32/option_keys.h"
 
 namespace kalvoran {
@@ -153,8 +154,10 @@ void MainWindow::buildControls() {
             tool.lpszText = tip.data();
             SendMessageW(m_toolTips, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
         }
-        if (const auto field = fieldNamed(spec.name))
+        if (const auto field = fieldNamed(spec.name)) {
             m_host.addField(*field, hwnd);
+            centreText(hwnd);
+        }
         if (const auto option = optionNamed(spec.name)) {
             m_groups[static_cast<std::size_t>(spec.parent)].push_back(hwnd);
             moveWithArrows(hwnd, &m_groups[static_cast<std::size_t>(spec.parent)]);
@@ -181,6 +184,12 @@ void MainWindow::layout(UINT dpi) {
         SendMessageW(m_controls[i], WM_SETFONT, reinterpret_cast<WPARAM>(m_fonts[spec.font]),
                      FALSE);
     }
+    // The unit labels stand level with the field of their container.
+    for (std::size_t label = 0; label < table.size(); ++label)
+        for (std::size_t field = 0; field < table.size(); ++field)
+            if (table[label].kind == Kind::Label && table[label].font != FontRole::Default &&
+                table[field].kind == Kind::TextField && table[field].parent == table[label].parent)
+                levelWithField(m_controls[label], m_controls[field]);
     for (HWND name : m_names)
         SendMessageW(name, WM_SETFONT, reinterpret_cast<WPARAM>(m_fonts[FontRole::Default]), FALSE);
     SendMessageW(m_toolTips, WM_SETFONT, reinterpret_cast<WPARAM>(m_fonts[FontRole::Default]), FALSE);

@@ -1,0 +1,124 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/win32/level.h"
+
+#include <string>
+
+#include <commctrl.h>
+
+namespace kalvoran {
+namespace {
+
+constexpr UINT_PTR kCentreId = 4;
+constexpr UINT_PTR kLevelId = 5;
+
+int lineHeight(HWND control) {
+    HDC dc = GetDC(control);
+    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)));
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
+    SelectObject(dc, old);
+    ReleaseDC(control, dc);
+    return metrics.tmHeight;
+}
+
+// The brush the field's parent gives its background.
+HBRUSH background(HWND control, HDC dc, UINT message) {
+    const auto brush = reinterpret_cast<HBRUSH>(
+        SendMessageW(GetParent(control), message, reinterpret_cast<WPARAM>(dc),
+                     reinterpret_cast<LPARAM>(control)));
+    return brush ? brush : GetSysColorBrush(COLOR_WINDOW);
+}
+
+LRESULT CALLBACK centredProc(HWND field, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                             DWORD_PTR) {
+    switch (message) {
+    case WM_NCCALCSIZE: {
+        const LRESULT result = DefSubclassProc(field, message, wParam, lParam);
+        RECT& client = wParam ? reinterpret_cast<NCCALCSIZE_PARAMS*>(lParam)->rgrc[0]
+                              : *reinterpret_cast<RECT*>(lParam);
+        const int spare = client.bottom - client.top - lineHeight(field);
+        if (spare > 0) {
+            client.top += spare / 2;
+            client.bottom -= spare - spare / 2;
+        }
+        return result;
+    }
+    case WM_NCPAINT: {
+        DefSubclassProc(field, message, wParam, lParam);
+        RECT outer, client;
+        GetWindowRect(field, &outer);
+        GetClientRect(field, &client);
+        MapWindowPoints(field, nullptr, reinterpret_cast<POINT*>(&client), 2);
+        OffsetRect(&client, -outer.left, -outer.top);
+        OffsetRect(&outer, -outer.left, -outer.top);
+        InflateRect(&outer, -GetSystemMetrics(SM_CXEDGE), -GetSystemMetrics(SM_CYEDGE));
+        HDC dc = GetWindowDC(field);
+        const bool locked = GetWindowLongW(field, GWL_STYLE) & ES_READONLY;
+        HBRUSH brush = background(field, dc, locked ? WM_CTLCOLORSTATIC : WM_CTLCOLOREDIT);
+        const RECT above{outer.left, outer.top, outer.right, client.top};
+        const RECT below{outer.left, client.bottom, outer.right, outer.bottom};
+        FillRect(dc, &above, brush);
+        FillRect(dc, &below, brush);
+        ReleaseDC(field, dc);
+        return 0;
+    }
+    case WM_NCHITTEST: {
+        // A click on the band above or below the text goes into the field.
+        const LRESULT hit = DefSubclassProc(field, message, wParam, lParam);
+        return hit == HTBORDER || hit == HTNOWHERE ? HTCLIENT : hit;
+    }
+    case WM_SETFONT: {
+        const LRESULT result = DefSubclassProc(field, message, wParam, lParam);
+        SetWindowPos(field, nullptr, 0, 0, 0, 0,
+                     SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        return result;
+    }
+    case WM_NCDESTROY:
+        RemoveWindowSubclass(field, centredProc, kCentreId);
+        break;
+    }
+    return DefSubclassProc(field, message, wParam, lParam);
+}
+
+// data: the rows by which the label's text is drawn lower than its top, negative for higher.
+LRESULT CALLBACK levelledProc(HWND label, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                              DWORD_PTR data) {
+    switch (message) {
+    case WM_PAINT: {
+        PAINTSTRUCT paint;
+        HDC dc = BeginPaint(label, &paint);
+        RECT client;
+        GetClientRect(label, &client);
+        FillRect(dc, &client, background(label, dc, WM_CTLCOLORSTATIC));
+        std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(label)) + 1, L'\0');
+        text.resize(static_cast<std::size_t>(GetWindowTextW(label, text.data(), int(text.size()))));
+        HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(label, WM_GETFONT, 0, 0)));
+        SetBkMode(dc, TRANSPARENT);
+        OffsetRect(&client, 0, static_cast<int>(static_cast<INT_PTR>(data)));
+        client.bottom += GetSystemMetrics(SM_CYSCREEN); // clipped by the label, not by the text box
+        DrawTextW(dc, text.c_str(), -1, &client, DT_LEFT | DT_NOPREFIX | DT_SINGLELINE);
+        SelectObject(dc, old);
+        EndPaint(label, &paint);
+        return 0;
+    }
+    case WM_NCDESTROY:
+        RemoveWindowSubclass(label, levelledProc, kLevelId);
+        break;
+    }
+    return DefSubclassProc(label, message, wParam, lParam);
+}
+
+} // namespace
+
+void centreText(HWND field) { SetWindowSubclass(field, centredProc, kCentreId, 0); }
+
+void levelWithField(HWND label, HWND field) {
+    POINT labelTop{0, 0}, textTop{0, 0};
+    MapWindowPoints(label, nullptr, &labelTop, 1);
+    MapWindowPoints(field, nullptr, &textTop, 1); // the field's client area holds just its text
+    SetWindowSubclass(label, levelledProc, kLevelId,
+                      static_cast<DWORD_PTR>(static_cast<INT_PTR>(textTop.y - labelTop.y)));
+    InvalidateRect(label, nullptr, TRUE);
+}
+
+} // namespace kalvoran
