@@ -29,7 +29,7 @@ set_source_files_properties(ui/win32/manifest.rc PROPERTIES
 if(MINGW)
     # One file: the C++ runtime, libgcc and winpthread linked in. Address space layout
     # randomisation, no-execute data, and no link time stamp, so that two builds are the same.
-    target_link_options(kalvoran PRIVATE -static -municode
+    target_link_options(kalvoran PRIVATE -static -municode $<$<CONFIG:Release,MinSizeRel>:-s>
         LINKER:--dynamicbase,--nxcompat,--high-entropy-va,--no-insert-timestamp)
 endif()
 

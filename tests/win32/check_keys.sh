@@ -14,9 +14,10 @@ done
 source "$here/../../scripts/x_retry.sh"
 failed=0
 
-bash "$here/wine.sh" "$exe" &
+bash "$here/wine.sh" "$exe" >/dev/null 2>&1 &
 program=$!
-trap 'kill $program 2>/dev/null; pkill -f "xclip -selection clipboard"; wait' EXIT
+# Closed as by its close box; nothing of the program or the clipboard owner outlives the test.
+trap 'bash "$here/wine.sh" "$probe" close; pkill -f "xclip -selection clipboard"; wait $program' EXIT
 window=$(x_retry xdotool search --sync --onlyvisible --name '^Der Kalvoran$' | head -n1)
 [ -n "$window" ] || { echo "FAIL: no window"; exit 1; }
 x_retry xdotool windowfocus --sync "$window"

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Prints, from outside, what the running Kalvoran.exe shows: each field's text ("Text1=12",
 // in tab order) and the title of every open message box ("box=Hilfe zum Kalvoran").
+// "probe close" closes the window as its close box does.
 #include <cstdio>
 #include <string>
 
@@ -39,10 +40,12 @@ BOOL CALLBACK box(HWND hwnd, LPARAM) {
 
 } // namespace
 
-int main() {
+int main(int argc, char* argv[]) {
     HWND window = FindWindowW(L"KalvoranWindow", nullptr);
     if (!window)
         return 1;
+    if (argc > 1 && std::string(argv[1]) == "close")
+        return PostMessageW(window, WM_CLOSE, 0, 0) ? 0 : 1;
     int count = 0;
     EnumChildWindows(window, field, reinterpret_cast<LPARAM>(&count));
     EnumWindows(box, 0);
