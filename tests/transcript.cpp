@@ -40,7 +40,8 @@ std::string calculation(const std::string& input) {
     if (host.boxes.empty())
         return "Text4=" + host.text(Field::Text4);
     const MemoryHost::Box& box = host.boxes.front();
-    return "box " + std::to_string(static_cast<int>(box.icon)) + " " + box.title + ": " + box.prompt;
+    return "box " + std::to_string(static_cast<int>(box.icon)) + " " + box.title + ": " +
+           box.prompt;
 }
 
 std::string numberText(const std::string& input) {
@@ -89,8 +90,8 @@ int main(int argc, char* argv[]) {
     std::size_t n = 0;
     for (; std::getline(expected, want); ++n)
         if (n >= lines.size() || lines[n] != want) {
-            std::cout << "expected: " << want << "\n     got: " << (n < lines.size() ? lines[n] : "")
-                      << '\n';
+            std::cout << "expected: " << want
+                      << "\n     got: " << (n < lines.size() ? lines[n] : "") << '\n';
             ++failures;
         }
     for (; n < lines.size(); ++n, ++failures)

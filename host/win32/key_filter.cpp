@@ -1,10 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "host/win32/key_filter.h"
 
-#include <string>
-
 #include <commctrl.h>
 #include <imm.h>
+#include <string>
 
 namespace kalvoran {
 namespace {
@@ -62,8 +61,8 @@ LRESULT CALLBACK fieldProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam
     case WM_IME_COMPOSITION:
         if (lParam & GCS_RESULTSTR) {
             insertComposition(edit, *handler);
-            lParam &= ~(GCS_RESULTSTR | GCS_RESULTREADSTR | GCS_RESULTCLAUSE |
-                        GCS_RESULTREADCLAUSE);
+            lParam &=
+                ~(GCS_RESULTSTR | GCS_RESULTREADSTR | GCS_RESULTCLAUSE | GCS_RESULTREADCLAUSE);
         }
         break;
     case WM_NCDESTROY:

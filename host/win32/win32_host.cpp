@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "host/win32/win32_host.h"
 
-#include <stdexcept>
-
 #include <commctrl.h>
+#include <stdexcept>
 
 #include "host/win32/utf16.h"
 
@@ -95,7 +94,8 @@ void Win32Host::updateTabStop(Container container) {
             stop = o;
     for (Option o : group) {
         const LONG_PTR style = GetWindowLongPtrW(button(o), GWL_STYLE);
-        SetWindowLongPtrW(button(o), GWL_STYLE, o == stop ? style | WS_TABSTOP : style & ~WS_TABSTOP);
+        SetWindowLongPtrW(button(o), GWL_STYLE,
+                          o == stop ? style | WS_TABSTOP : style & ~WS_TABSTOP);
     }
 }
 

@@ -5,7 +5,6 @@
 
 #include <array>
 #include <vector>
-
 #include <windows.h>
 
 #include "host/host.h"

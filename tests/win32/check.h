@@ -19,13 +19,15 @@ inline std::string shown(const std::wstring& s) { return '"' + toUtf8(s) + '"'; 
 inline std::string shown(const std::string& s) { return '"' + s + '"'; }
 inline std::string shown(const char* s) { return shown(std::string(s)); }
 inline std::string shown(const wchar_t* s) { return shown(std::wstring(s)); }
-template <class T> std::string shown(const T& value) {
+template <class T>
+std::string shown(const T& value) {
     std::ostringstream out;
     out << value;
     return out.str();
 }
 
-template <class A, class B> void equal(const A& got, const B& want, const char* what, int line) {
+template <class A, class B>
+void equal(const A& got, const B& want, const char* what, int line) {
     ++checks;
     if (got == want)
         return;

@@ -4,7 +4,6 @@
 // "probe close" closes the window as its close box does.
 #include <cstdio>
 #include <string>
-
 #include <windows.h>
 
 #include "host/win32/utf16.h"
@@ -13,9 +12,10 @@ namespace {
 
 // GetWindowText does not ask a window of another process; WM_GETTEXT does.
 std::wstring textOf(HWND hwnd) {
-    std::wstring text(static_cast<std::size_t>(SendMessageW(hwnd, WM_GETTEXTLENGTH, 0, 0)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(SendMessageW(hwnd, WM_GETTEXT, text.size(),
-                                                      reinterpret_cast<LPARAM>(text.data()))));
+    std::wstring text(static_cast<std::size_t>(SendMessageW(hwnd, WM_GETTEXTLENGTH, 0, 0)) + 1,
+                      L'\0');
+    text.resize(static_cast<std::size_t>(
+        SendMessageW(hwnd, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()))));
     return text;
 }
 

@@ -4,7 +4,6 @@
 // the real controls, the message boxes, the key filter and the locked result field.
 #include <string>
 #include <vector>
-
 #include <windows.h>
 
 #include "core/handlers.h"
@@ -64,7 +63,8 @@ int iconKind(HWND box) {
     for (HWND c = GetWindow(box, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT))
         if ((GetWindowLongW(c, GWL_STYLE) & SS_TYPEMASK) == SS_ICON && classOf(c) == L"Static") {
             const auto icon = reinterpret_cast<HICON>(SendMessageW(c, STM_GETICON, 0, 0));
-            for (auto [id, kind] : {std::pair{IDI_HAND, 16}, {IDI_QUESTION, 32}, {IDI_ASTERISK, 64}})
+            for (auto [id, kind] :
+                 {std::pair{IDI_HAND, 16}, {IDI_QUESTION, 32}, {IDI_ASTERISK, 64}})
                 if (icon == LoadIconW(nullptr, id))
                     return kind;
         }
@@ -148,9 +148,9 @@ void startStateAndTabOrder() {
     CHECK(GetFocus() == named("Text1"));
 
     // A group is one stop: its selected button, else its first.
-    const char* order[] = {"Text1",  "opt5v",   "Text2",     "lednor",     "ledrot", "lüft9v",
-                           "Text3",  "verbr1",  "Text4",     "berechnen",  "neurechnen",
-                           "hilfe",  "beenden", "Text5",     "stromueber", "Text1"};
+    const char* order[] = {"Text1",   "opt5v",  "Text2",      "lednor",    "ledrot",     "lüft9v",
+                           "Text3",   "verbr1", "Text4",      "berechnen", "neurechnen", "hilfe",
+                           "beenden", "Text5",  "stromueber", "Text1"};
     HWND at = named("Text1");
     for (std::size_t i = 1; i < std::size(order); ++i) {
         check::row = std::string("Tab after ") + order[i - 1];
@@ -214,7 +214,8 @@ void keysAndTheLockedField() {
     check::row = "typed into Text2";
     HWND text2 = named("Text2");
     SetFocus(text2);
-    for (wchar_t c : std::wstring(L"3a,.-+ E\u00E4\u20AC\u00B25\r\x1B\t\x7F\x08""5"))
+    for (wchar_t c : std::wstring(L"3a,.-+ E\u00E4\u20AC\u00B25\r\x1B\t\x7F\x08"
+                                  "5"))
         SendMessageW(text2, WM_CHAR, c, 1);
     CHECK_EQ(textOf(text2), std::wstring(L"3,5"));
 
@@ -260,7 +261,8 @@ int lowestInk(HWND control) {
     int lowest = -1;
     for (int y = r.top; y < r.bottom; ++y)
         for (int x = r.left; x < r.right; ++x)
-            if (const COLORREF c = GetPixel(dc, x, y); GetRValue(c) + GetGValue(c) + GetBValue(c) < 200)
+            if (const COLORREF c = GetPixel(dc, x, y);
+                GetRValue(c) + GetGValue(c) + GetBValue(c) < 200)
                 lowest = y;
     ReleaseDC(window->hwnd(), dc);
     return lowest;
@@ -268,12 +270,15 @@ int lowestInk(HWND control) {
 
 void unitLabelsLevelWithTheirFields() {
     SetFocus(named("berechnen")); // no caret in a field
-    for (auto [field, unit] : {std::pair{Field::Text1, "Label3"}, {Field::Text2, "Label4"},
-                               {Field::Text5, "Label5"}, {Field::Text4, "Label6"}}) {
+    for (auto [field, unit] : {std::pair{Field::Text1, "Label3"},
+                               {Field::Text2, "Label4"},
+                               {Field::Text5, "Label5"},
+                               {Field::Text4, "Label6"}}) {
         check::row = unit;
         window->host().setText(field, "1234567890");
         UpdateWindow(window->hwnd());
-        RedrawWindow(window->hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        RedrawWindow(window->hwnd(), nullptr, nullptr,
+                     RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
         pump();
         CHECK_EQ(lowestInk(named(unit)), lowestInk(window->host().field(field)));
     }

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Connects the widgets' signals to the handlers of the binding tables.
+#include "ui/binding.h"
+
 #include <QAbstractButton>
 
 #include "core/dispatch.h"
-#include "ui/binding.h"
 #include "ui/qt/main_window.h"
 
 namespace kalvoran {

@@ -5,7 +5,6 @@
 #pragma once
 
 #include <array>
-
 #include <windows.h>
 
 #include "ui/layout.h"

@@ -10,9 +10,9 @@ LRESULT CALLBACK frameProc(HWND frame, UINT message, WPARAM wParam, LPARAM lPara
     switch (message) {
     case WM_CREATE: {
         const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
-        HWND box = CreateWindowExW(0, L"BUTTON", create->lpszName,
-                                   WS_CHILD | WS_VISIBLE | BS_GROUPBOX, 0, 0, create->cx,
-                                   create->cy, frame, nullptr, create->hInstance, nullptr);
+        HWND box =
+            CreateWindowExW(0, L"BUTTON", create->lpszName, WS_CHILD | WS_VISIBLE | BS_GROUPBOX, 0,
+                            0, create->cx, create->cy, frame, nullptr, create->hInstance, nullptr);
         SetWindowLongPtrW(frame, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(box));
         return box ? 0 : -1;
     }
@@ -54,6 +54,8 @@ HWND createFrame(HWND parent, const wchar_t* caption, int id) {
                            instance, nullptr);
 }
 
-HWND frameBox(HWND frame) { return reinterpret_cast<HWND>(GetWindowLongPtrW(frame, GWLP_USERDATA)); }
+HWND frameBox(HWND frame) {
+    return reinterpret_cast<HWND>(GetWindowLongPtrW(frame, GWLP_USERDATA));
+}
 
 } // namespace kalvoran

@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/win32/level.h"
 
-#include <string>
-
 #include <commctrl.h>
+#include <string>
 
 namespace kalvoran {
 namespace {
@@ -13,7 +12,8 @@ constexpr UINT_PTR kLevelId = 5;
 
 int lineHeight(HWND control) {
     HDC dc = GetDC(control);
-    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)));
+    HGDIOBJ old =
+        SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)));
     TEXTMETRICW metrics{};
     GetTextMetricsW(dc, &metrics);
     SelectObject(dc, old);
@@ -23,9 +23,9 @@ int lineHeight(HWND control) {
 
 // The brush the field's parent gives its background.
 HBRUSH background(HWND control, HDC dc, UINT message) {
-    const auto brush = reinterpret_cast<HBRUSH>(
-        SendMessageW(GetParent(control), message, reinterpret_cast<WPARAM>(dc),
-                     reinterpret_cast<LPARAM>(control)));
+    const auto brush = reinterpret_cast<HBRUSH>(SendMessageW(GetParent(control), message,
+                                                             reinterpret_cast<WPARAM>(dc),
+                                                             reinterpret_cast<LPARAM>(control)));
     return brush ? brush : GetSysColorBrush(COLOR_WINDOW);
 }
 
@@ -92,7 +92,8 @@ LRESULT CALLBACK levelledProc(HWND label, UINT message, WPARAM wParam, LPARAM lP
         FillRect(dc, &client, background(label, dc, WM_CTLCOLORSTATIC));
         std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(label)) + 1, L'\0');
         text.resize(static_cast<std::size_t>(GetWindowTextW(label, text.data(), int(text.size()))));
-        HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(label, WM_GETFONT, 0, 0)));
+        HGDIOBJ old =
+            SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(label, WM_GETFONT, 0, 0)));
         SetBkMode(dc, TRANSPARENT);
         OffsetRect(&client, 0, static_cast<int>(static_cast<INT_PTR>(data)));
         client.bottom += GetSystemMetrics(SM_CYSCREEN); // clipped by the label, not by the text box

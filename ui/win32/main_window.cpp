@@ -2,10 +2,9 @@
 #include "ui/win32/main_window.h"
 
 #include <algorithm>
+#include <commctrl.h>
 #include <numeric>
 #include <stdexcept>
-
-#include <commctrl.h>
 
 #include "core/dispatch.h"
 #include "host/win32/utf16.h"
@@ -116,8 +115,9 @@ void MainWindow::buildControls() {
     std::array<HWND, 7> containers{};
     containers[static_cast<std::size_t>(Container::Form1)] = m_hwnd;
     m_controls.assign(table.size(), nullptr);
-    m_toolTips = CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
-                                 0, 0, 0, 0, m_hwnd, nullptr, instance, nullptr);
+    m_toolTips =
+        CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, 0, 0,
+                        0, 0, m_hwnd, nullptr, instance, nullptr);
 
     for (std::size_t i : inTabOrder(table)) {
         const ControlSpec& spec = table[i];
@@ -131,10 +131,9 @@ void MainWindow::buildControls() {
         } else {
             // A screen reader names an EDIT by the STATIC before it in creation order.
             if (!spec.accessibleName.empty())
-                m_names.push_back(CreateWindowExW(0, WC_STATICW,
-                                                  toUtf16(spec.accessibleName).c_str(),
-                                                  WS_CHILD | SS_NOPREFIX, 0, 0, 0, 0, parent,
-                                                  nullptr, instance, nullptr));
+                m_names.push_back(CreateWindowExW(
+                    0, WC_STATICW, toUtf16(spec.accessibleName).c_str(), WS_CHILD | SS_NOPREFIX, 0,
+                    0, 0, 0, parent, nullptr, instance, nullptr));
             const ControlClass kind = controlClass(spec);
             hwnd = CreateWindowExW(kind.exStyle, kind.name, caption.c_str(),
                                    WS_CHILD | WS_VISIBLE | kind.style, 0, 0, 0, 0, parent, id,
@@ -192,7 +191,8 @@ void MainWindow::layout(UINT dpi) {
                 levelWithField(m_controls[label], m_controls[field]);
     for (HWND name : m_names)
         SendMessageW(name, WM_SETFONT, reinterpret_cast<WPARAM>(m_fonts[FontRole::Default]), FALSE);
-    SendMessageW(m_toolTips, WM_SETFONT, reinterpret_cast<WPARAM>(m_fonts[FontRole::Default]), FALSE);
+    SendMessageW(m_toolTips, WM_SETFONT, reinterpret_cast<WPARAM>(m_fonts[FontRole::Default]),
+                 FALSE);
 
     RECT outer{0, 0, scaled(kClientWidthTwips, dpi), scaled(kClientHeightTwips, dpi)};
     AdjustWindowRectExForDpi(&outer, kWindowStyle, FALSE, 0, dpi);
@@ -205,7 +205,8 @@ void MainWindow::layout(UINT dpi) {
     for (int which : {ICON_BIG, ICON_SMALL}) {
         HICON icon = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(kIconResource),
                                                    IMAGE_ICON, sizes[which], sizes[which], 0));
-        SendMessageW(m_hwnd, WM_SETICON, static_cast<WPARAM>(which), reinterpret_cast<LPARAM>(icon));
+        SendMessageW(m_hwnd, WM_SETICON, static_cast<WPARAM>(which),
+                     reinterpret_cast<LPARAM>(icon));
         if (m_icons[which])
             DestroyIcon(m_icons[which]);
         m_icons[which] = icon;
@@ -251,7 +252,8 @@ void MainWindow::onEnter() {
 
 LRESULT CALLBACK MainWindow::windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {
-        auto* self = static_cast<MainWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        auto* self =
+            static_cast<MainWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
         self->m_hwnd = hwnd;
         SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
     }

@@ -6,7 +6,6 @@
 #include <array>
 #include <string_view>
 #include <vector>
-
 #include <windows.h>
 
 #include "host/win32/win32_host.h"
@@ -42,9 +41,9 @@ private:
     HWND m_hwnd = nullptr;
     Win32Host m_host;
     Fonts m_fonts;
-    HICON m_icons[2]{}; // big, small
-    std::vector<HWND> m_controls; // by index in the layout table
-    std::vector<HWND> m_names;    // the accessible name of each field, hidden
+    HICON m_icons[2]{};                        // big, small
+    std::vector<HWND> m_controls;              // by index in the layout table
+    std::vector<HWND> m_names;                 // the accessible name of each field, hidden
     std::array<std::vector<HWND>, 7> m_groups; // option buttons by container, in tab order
     HWND m_toolTips = nullptr;
     HWND m_lastFocus = nullptr;

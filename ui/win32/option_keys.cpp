@@ -2,7 +2,6 @@
 #include "ui/win32/option_keys.h"
 
 #include <algorithm>
-
 #include <commctrl.h>
 
 namespace kalvoran {
