@@ -2,6 +2,7 @@
 // Kalvoran.exe's window, in the test's own process under Wine: every control as the layout table
 // describes it, the tab order, the start state, exclusivity per container, the events through
 // the real controls, the message boxes, the key filter and the locked result field.
+#include <commctrl.h>
 #include <string>
 #include <vector>
 #include <windows.h>
@@ -137,6 +138,31 @@ void windowFrame() {
     CHECK_EQ(style & (WS_MAXIMIZEBOX | WS_THICKFRAME | WS_MINIMIZEBOX | WS_SYSMENU),
              WS_MINIMIZEBOX | WS_SYSMENU);
     CHECK(SendMessageW(window->hwnd(), WM_GETICON, ICON_BIG, 0));
+    SendMessageW(window->hwnd(), WM_SYSCOMMAND, SC_MAXIMIZE, 0);
+    CHECK(!IsZoomed(window->hwnd()));
+
+    // Tooltips on the four command buttons only, with the table's texts.
+    HWND tips = nullptr;
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND hwnd, LPARAM found) {
+            if (classOf(hwnd) == TOOLTIPS_CLASSW && GetWindow(hwnd, GW_OWNER) == window->hwnd())
+                *reinterpret_cast<HWND*>(found) = hwnd;
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&tips));
+    CHECK_EQ(SendMessageW(tips, TTM_GETTOOLCOUNT, 0, 0), LRESULT(4));
+    for (const ControlSpec& spec : controlTable()) {
+        check::row = std::string(spec.name) + " tooltip";
+        wchar_t text[200] = L"";
+        TOOLINFOW tool{};
+        tool.cbSize = sizeof tool;
+        tool.hwnd = window->hwnd();
+        tool.uId = reinterpret_cast<UINT_PTR>(named(spec.name));
+        tool.lpszText = text;
+        SendMessageW(tips, TTM_GETTEXTW, std::size(text), reinterpret_cast<LPARAM>(&tool));
+        CHECK_EQ(std::wstring(text), toUtf16(spec.toolTip));
+    }
 }
 
 void startStateAndTabOrder() {

@@ -293,6 +293,11 @@ LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
                      SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
         return 0;
     }
+    case WM_SYSCOMMAND:
+        // The window has one size, whoever asks (a window manager, a keyboard shortcut).
+        if ((wParam & 0xFFF0) == SC_MAXIMIZE || (wParam & 0xFFF0) == SC_SIZE)
+            return 0;
+        break;
     case WM_CLOSE:
         // Nothing closes the window behind an open message box.
         if (!m_host.boxOpen())
