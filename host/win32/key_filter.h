@@ -6,8 +6,9 @@
 // commands: they reach the field without the handler, so pasted text is not judged.
 #pragma once
 
-#include <functional>
 #include <windows.h>
+
+#include <functional>
 
 namespace kalvoran {
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "host/win32/utf16.h"
-
 #include <windows.h>
+
+#include "host/win32/utf16.h"
 
 namespace kalvoran {
 

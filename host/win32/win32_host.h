@@ -3,9 +3,10 @@
 // selection the host keeps exclusive within their immediate container.
 #pragma once
 
+#include <windows.h>
+
 #include <array>
 #include <vector>
-#include <windows.h>
 
 #include "host/host.h"
 #include "host/win32/key_filter.h"

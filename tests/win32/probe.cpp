@@ -2,9 +2,10 @@
 // Prints, from outside, what the running Kalvoran.exe shows: each field's text ("Text1=12",
 // in tab order) and the title of every open message box ("box=Hilfe zum Kalvoran").
 // "probe close" closes the window as its close box does.
+#include <windows.h>
+
 #include <cstdio>
 #include <string>
-#include <windows.h>
 
 #include "host/win32/utf16.h"
 

@@ -2,10 +2,11 @@
 // Kalvoran.exe's window, in the test's own process under Wine: every control as the layout table
 // describes it, the tab order, the start state, exclusivity per container, the events through
 // the real controls, the message boxes, the key filter and the locked result field.
+#include <windows.h>
+
 #include <commctrl.h>
 #include <string>
 #include <vector>
-#include <windows.h>
 
 #include "core/handlers.h"
 #include "tests/win32/check.h"

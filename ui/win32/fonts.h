@@ -4,8 +4,9 @@
 // metrics; else the system's message font. 8 pt for the window, 12 pt for fields and units.
 #pragma once
 
-#include <array>
 #include <windows.h>
+
+#include <array>
 
 #include "ui/layout.h"
 

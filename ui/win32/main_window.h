@@ -3,10 +3,11 @@
 // handlers.
 #pragma once
 
+#include <windows.h>
+
 #include <array>
 #include <string_view>
 #include <vector>
-#include <windows.h>
 
 #include "host/win32/win32_host.h"
 #include "ui/win32/fonts.h"

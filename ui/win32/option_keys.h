@@ -3,8 +3,9 @@
 // or previous (Up, Left) button of the same container, round, and selects it as a click does.
 #pragma once
 
-#include <vector>
 #include <windows.h>
+
+#include <vector>
 
 namespace kalvoran {
 
