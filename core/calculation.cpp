@@ -48,6 +48,9 @@ void berechnen_Click(Host& host) {
     // The current is read only once the voltage is known to suffice.
     const double currentMA = toNumber(currentText, Field::Text5);
     const double currentA = checkedDiv(currentMA, 1000.0);
+    // A current of a few 1E-322 mA is no 0 mA, though it is 0 A to a double.
+    if (currentA == 0.0 && currentMA != 0.0)
+        throw HostError(ErrorKind::CurrentTooSmall);
     const double resistanceOhm = checkedDiv(leftOverV, currentA);
     host.setText(Field::Text4, formatNumberText(resistanceOhm));
 }

@@ -60,7 +60,9 @@ Message errorMessage(const HostError& error) {
         return {inField(error) + " ist keine gültige Zahl. Geben Sie eine Zahl wie 3,5 ein.",
                 kInputTitle, Icon::Stop};
     case ErrorKind::OutOfRange:
-        return {inField(error) + " ist zu groß, um damit zu rechnen.", kInputTitle, Icon::Stop};
+        // Beyond the range either way: "-1E400" is far too small rather than too large.
+        return {inField(error) + " liegt außerhalb des Zahlenbereichs, mit dem sich rechnen lässt.",
+                kInputTitle, Icon::Stop};
     case ErrorKind::DivisionByZero:
         return {"Bei einem Strom von 0 mA lässt sich kein Widerstand errechnen. Geben Sie einen "
                 "Strom größer als 0 ein.",
@@ -68,6 +70,10 @@ Message errorMessage(const HostError& error) {
     case ErrorKind::InvalidOperation:
         return {"Bei einem Strom von 0 mA und einer Restspannung von 0 Volt ist der Widerstand "
                 "unbestimmt. Geben Sie einen Strom größer als 0 ein.",
+                kCalculationTitle, Icon::Stop};
+    case ErrorKind::CurrentTooSmall:
+        return {"Der Strom ist zu klein, um damit einen Widerstand zu errechnen. Geben Sie einen "
+                "größeren Strom ein.",
                 kCalculationTitle, Icon::Stop};
     case ErrorKind::Overflow:
         return {"Das Ergebnis ist zu groß, um es darzustellen. Prüfen Sie die eingegebenen Werte.",

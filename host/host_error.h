@@ -16,6 +16,7 @@ enum class ErrorKind {
     DivisionByZero,   // x ÷ 0 with x ≠ 0
     InvalidOperation, // 0 ÷ 0 and the like
     Overflow,         // a result beyond the range of a double
+    CurrentTooSmall,  // a current that is not 0 but too small to divide by
 };
 
 class HostError : public std::runtime_error {

@@ -10,14 +10,29 @@
 namespace kalvoran {
 namespace {
 
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
+// The length of the blank that s starts with (or, at its end, ends with), 0 if none: ASCII white
+// space (blank, tab, line breaks) and the Unicode spaces a copy from a terminal, a spreadsheet or
+// a web page brings: no-break and narrow no-break space, the typographic spaces, line and
+// paragraph separators, the ideographic space.
+std::size_t blankAt(std::string_view s, bool atEnd) {
+    constexpr std::string_view kBlanks[] = {
+        " ",      "\t",     "\n",     "\v",     "\f",     "\r",     "\u0085", "\u00A0", "\u1680",
+        "\u2000", "\u2001", "\u2002", "\u2003", "\u2004", "\u2005", "\u2006", "\u2007", "\u2008",
+        "\u2009", "\u200A", "\u2028", "\u2029", "\u202F", "\u205F", "\u3000", "\uFEFF",
+    };
+    for (std::string_view blank : kBlanks)
+        if (atEnd ? s.ends_with(blank) : s.starts_with(blank))
+            return blank.size();
+    return 0;
+}
+
 std::string_view trimBlanks(std::string_view s) {
-    while (!s.empty() && isBlank(s.front()))
-        s.remove_prefix(1);
-    while (!s.empty() && isBlank(s.back()))
-        s.remove_suffix(1);
+    while (const std::size_t n = blankAt(s, false))
+        s.remove_prefix(n);
+    while (const std::size_t n = blankAt(s, true))
+        s.remove_suffix(n);
     return s;
 }
 

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // German number text <-> double, whatever the machine's locale.
 //
-// Reading accepts: blanks around, an optional sign, digits with at most one decimal comma (at least
-// one digit in all), an optional exponent (E or e, optional sign, digits). Nothing else: no point,
+// Reading accepts: blanks around (any white space: tabs, line breaks, no-break and other Unicode
+// spaces), an optional sign, digits with at most one decimal comma (at least one digit in all),
+// an optional exponent (E or e, optional sign, digits). Nothing else: no point,
 // no grouping, no inf/nan, no hex, no digits of other scripts. Beyond a double's range is an error;
 // a value too small for a double reads as 0.
 //

@@ -147,9 +147,21 @@ void TestCalculation::faultTexts_data() {
                              << "Der Wert im Feld „Strom“ ist keine gültige Zahl. Geben Sie eine "
                                 "Zahl wie 3,5 ein."
                              << 16;
-    QTest::newRow("current beyond a double")
-        << QStringList{"12", "1", "1", "1E999"}
-        << "Der Wert im Feld „Strom“ ist zu groß, um damit zu rechnen." << 16;
+    QTest::newRow("current beyond a double") << QStringList{"12", "1", "1", "1E999"}
+                                             << "Der Wert im Feld „Strom“ liegt außerhalb des "
+                                                "Zahlenbereichs, mit dem sich rechnen lässt."
+                                             << 16;
+    QTest::newRow("source far below the range")
+        << QStringList{"-1E400", "1", "1", "20"}
+        << "Der Wert im Feld „Quellenspannung“ liegt außerhalb des Zahlenbereichs, mit dem sich "
+           "rechnen lässt."
+        << 16;
+    const char* const tooSmall = "Der Strom ist zu klein, um damit einen Widerstand zu errechnen. "
+                                 "Geben Sie einen größeren Strom ein.";
+    QTest::newRow("current not 0, but 0 A to a double")
+        << QStringList{"12", "1", "1", "1E-322"} << tooSmall << 16;
+    QTest::newRow("tiny current with 0 V left is no 0 by 0")
+        << QStringList{"2", "1", "2", "-1E-322"} << tooSmall << 16;
     QTest::newRow("current 0") << QStringList{"12", "1", "1", "0"}
                                << "Bei einem Strom von 0 mA lässt sich kein Widerstand errechnen. "
                                   "Geben Sie einen Strom größer als 0 ein."

@@ -42,6 +42,12 @@ void TestNumberText::reads_data() {
     QTest::newRow("comma first") << ",5" << ok << 0.5;
     QTest::newRow("comma last") << "5," << ok << 5.0;
     QTest::newRow("blanks around") << "  3,5 " << ok << 3.5;
+    QTest::newRow("copied from a terminal, line break") << "12\n" << ok << 12.0;
+    QTest::newRow("copied from a spreadsheet, tab") << "12\t" << ok << 12.0;
+    QTest::newRow("Windows line break") << "\t12\r\n" << ok << 12.0;
+    QTest::newRow("no-break space after") << QString::fromUtf8("1\u00A0") << ok << 1.0;
+    QTest::newRow("narrow no-break and ideographic space")
+        << QString::fromUtf8("\u202F\u30002,5\u2009") << ok << 2.5;
     QTest::newRow("pasted minus") << "-2,5" << ok << -2.5;
     QTest::newRow("plus sign") << "+7" << ok << 7.0;
     QTest::newRow("exponent") << "1,5E3" << ok << 1500.0;
@@ -72,7 +78,8 @@ void TestNumberText::reads_data() {
     QTest::newRow("unit behind") << "12V" << nan << 0.0;
     QTest::newRow("arabic-indic digit") << QString::fromUtf8("\u0661") << nan << 0.0;
     QTest::newRow("full-width digit") << QString::fromUtf8("\uFF11") << nan << 0.0;
-    QTest::newRow("non-breaking blank") << QString::fromUtf8("1\u00A0") << nan << 0.0;
+    QTest::newRow("no-break space inside") << QString::fromUtf8("1\u00A0000") << nan << 0.0;
+    QTest::newRow("a line break alone") << "\n" << nan << 0.0;
 
     QTest::newRow("beyond a double") << "1e400" << big << 0.0;
     QTest::newRow("beyond a double, negative") << "-1,8E308" << big << 0.0;

@@ -212,9 +212,9 @@ void TestWindowInput::longPasteIsKeptWhole_data() {
     QTest::newRow("32766 zeros, then 30: still 30 mA") << QString(32766, '0') + "30"
                                                        << "276,666666666667"
                                                        << "";
-    QTest::newRow("40000 digits: too large")
-        << QString(40000, '7') << ""
-        << "Der Wert im Feld „Strom“ ist zu groß, um damit zu rechnen.";
+    QTest::newRow("40000 digits: too large") << QString(40000, '7') << ""
+                                             << "Der Wert im Feld „Strom“ liegt außerhalb des "
+                                                "Zahlenbereichs, mit dem sich rechnen lässt.";
 }
 
 void TestWindowInput::longPasteIsKeptWhole() {
