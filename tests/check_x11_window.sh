@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The program as an X11 desktop sees it: Qt's own command-line options change nothing, the
-# window's class is the desktop entry's StartupWMClass, and without a display the program says
-# so in one German line and ends with status 1.
+# window's class is the desktop entry's StartupWMClass, fullscreen and maximize from a window
+# manager are turned back, and without a display the program says so in one German line and
+# ends with status 1.
 # Usage, on an X server of its own: run_with_xvfb.sh check_x11_window.sh KALVORAN SOURCE_DIR
 set -u
 bin=$1 src=$2
@@ -59,6 +60,25 @@ class=$(x_retry xprop -id "$WID" WM_CLASS | sed -n 's/.*, "\(.*\)"$/\1/p')
 wanted=$(sed -n 's/^StartupWMClass=//p' "$src/packaging/de.kalvoran.Kalvoran.desktop")
 [ -n "$class" ] && [ "$class" = "$wanted" ] || fail "WM_CLASS class '$class', StartupWMClass '$wanted'"
 kill "$PID"
+
+# Under a window manager, a request for fullscreen or maximize is turned back: the window keeps
+# its size and its title bar.
+if command -v openbox >/dev/null && command -v wmctrl >/dev/null; then
+    openbox --sm-disable >/dev/null 2>&1 &
+    wm=$!
+    sleep 1
+    show || fail "no window under openbox"
+    for request in fullscreen maximized_vert,maximized_horz; do
+        x_retry wmctrl -i -r "$WID" -b add,$request
+        sleep 1
+        state=$(x_retry xprop -id "$WID" _NET_WM_STATE)
+        size=$(x_retry xdotool getwindowgeometry "$WID" | sed -n 's/ *Geometry: //p')
+        [[ "$state" != *FULLSCREEN* && "$state" != *MAXIMIZED* && "$size" = 468x448 ]] ||
+            fail "after $request: $state, $size"
+    done
+    kill "$PID" "$wm"
+    wait "$PID" "$wm" 2>/dev/null
+else echo "not checked here, tool missing: openbox or wmctrl"; fi
 
 out=$(env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb "$bin" 2>&1)
 status=$?

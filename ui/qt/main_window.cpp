@@ -11,6 +11,7 @@
 #include <QButtonGroup>
 #include <QGroupBox>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
@@ -19,9 +20,9 @@
 #include <QStyle>
 #include <QWindow>
 
+#include "ui/layout.h"
 #include "ui/qt/fonts.h"
 #include "ui/qt/frame.h"
-#include "ui/layout.h"
 #include "ui/qt/wrapping_radio_button.h"
 
 #include "packaging/kalvoran.xpm"
@@ -30,6 +31,9 @@ namespace kalvoran {
 namespace {
 
 int pixels(int twips) { return twips / kTwipsPerPixel; }
+
+// The window states that would give the window another size than its own.
+constexpr Qt::WindowStates kOtherSizes = Qt::WindowMaximized | Qt::WindowFullScreen;
 
 QWidget* createWidget(const ControlSpec& control, QWidget* parent) {
     const QString caption = toQString(control.caption);
@@ -148,12 +152,24 @@ void MainWindow::buildControls() {
 
 void MainWindow::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
-    // The window has one size. The title bar that Qt draws itself on Wayland offers to maximize
-    // every window; the request is turned back.
-    if (event->type() == QEvent::WindowStateChange && (windowState() & Qt::WindowMaximized))
+    // The window has one size and its single border. Maximize (the title bar that Qt draws itself
+    // on Wayland offers it to every window) and fullscreen, from a window manager or anything
+    // else, are turned back.
+    if (event->type() == QEvent::WindowStateChange && (windowState() & kOtherSizes))
         QMetaObject::invokeMethod(
-            this, [this] { setWindowState(windowState() & ~Qt::WindowMaximized); },
-            Qt::QueuedConnection);
+            this, [this] { setWindowState(windowState() & ~kOtherSizes); }, Qt::QueuedConnection);
+}
+
+// Enter presses the focused command button, as on every desktop; in a field (where the key
+// filter swallows it) and on an option button it presses nothing.
+void MainWindow::keyPressEvent(QKeyEvent* event) {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    auto* button = qobject_cast<QPushButton*>(focusWidget());
+    if (enter && button && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        button->click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void MainWindow::centre() {
