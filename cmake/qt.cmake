@@ -7,6 +7,7 @@ add_library(kalvoran_host_qt STATIC host/qt/qt_host.cpp host/qt/key_press.cpp)
 target_link_libraries(kalvoran_host_qt PUBLIC kalvoran_core Qt6::Widgets)
 
 add_library(kalvoran_ui STATIC
+    ui/qt/accessible.cpp
     ui/qt/app_setup.cpp
     ui/qt/binding.cpp
     ui/qt/display_check.cpp

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The user's hands on the real window: clicks on option buttons, typing, pasting, "Neu".
+#include <QAccessible>
 #include <QClipboard>
 #include <QInputMethodEvent>
 #include <QLineEdit>
@@ -36,8 +37,18 @@ private slots:
     void longPasteIsKeptWhole();
     void deleteAndBackspaceEdit();
     void resetRestoresStartState();
+    void accessibleActionsAreClicks_data();
+    void accessibleActionsAreClicks();
+    void nothingRunsBehindABox();
+    void lockedFieldRefusesAccessibleEdits();
 
 private:
+    // What voice control or switch access does: the control's accessible action.
+    void act(const char* name, const QString& action) {
+        QAccessible::queryAccessibleInterface(control(m_window, name))
+            ->actionInterface()
+            ->doAction(action);
+    }
     QLineEdit* field(const char* name) { return control<QLineEdit>(m_window, name); }
     void click(const char* option) {
         QWidget* button = control(m_window, option);
@@ -278,6 +289,62 @@ void TestWindowInput::resetRestoresStartState() {
     QTest::mouseClick(control(m_window, "berechnen"), Qt::LeftButton);
     QCOMPARE(boxes.seen.size(), 1);
     QCOMPARE(boxes.seen[0].title, QString("Felder nicht ausgefüllt"));
+}
+
+// Through AT-SPI's Press and Toggle an option button runs its handler exactly as a click does.
+void TestWindowInput::accessibleActionsAreClicks_data() {
+    QTest::addColumn<QString>("action");
+    QTest::newRow("Press") << QAccessibleActionInterface::pressAction();
+    QTest::newRow("Toggle") << QAccessibleActionInterface::toggleAction();
+}
+
+void TestWindowInput::accessibleActionsAreClicks() {
+    QFETCH(QString, action);
+    click("opt12v");
+    click("lednor");
+    click("verbr2");
+    act("ledrot", action);
+    QVERIFY(!control<QRadioButton>(m_window, "lednor")->isChecked());
+    QCOMPARE(field("Text2")->text(), QString("1,85"));
+    QCOMPARE(field("Text5")->text(), QString("30"));
+    act("ledrot", action); // stays selected
+    QVERIFY(control<QRadioButton>(m_window, "ledrot")->isChecked());
+    act("berechnen", QAccessibleActionInterface::pressAction());
+    QCOMPARE(field("Text4")->text(), QString("276,666666666667"));
+}
+
+void TestWindowInput::nothingRunsBehindABox() {
+    field("Text1")->setText("12");
+    int boxes = 0;
+    QTimer::singleShot(0, this, [&] {
+        ++boxes;
+        for (const char* name : {"neurechnen", "berechnen", "ledrot", "beenden"})
+            act(name, QAccessibleActionInterface::pressAction());
+        QApplication::activeModalWidget()->close();
+    });
+    QTest::mouseClick(control(m_window, "hilfe"), Qt::LeftButton);
+    QCOMPARE(boxes, 1);
+    QVERIFY(m_window->isVisible());
+    QCOMPARE(field("Text1")->text(), QString("12"));
+    QVERIFY(field("Text2")->text().isEmpty());
+    QVERIFY(!control<QRadioButton>(m_window, "ledrot")->isChecked());
+}
+
+// The result field can be read, selected and copied from outside, never written; an input
+// field's accessible edit is like a paste, unfiltered.
+void TestWindowInput::lockedFieldRefusesAccessibleEdits() {
+    m_window->host().setText(Field::Text4, "75");
+    QAccessibleInterface* result = QAccessible::queryAccessibleInterface(field("Text4"));
+    QVERIFY(!result->editableTextInterface());
+    QVERIFY(!result->state().editable);
+    QVERIFY(result->state().readOnly);
+    QCOMPARE(result->textInterface()->text(0, 2), QString("75"));
+    result->textInterface()->setSelection(0, 0, 2);
+    QCOMPARE(field("Text4")->selectedText(), QString("75"));
+    QAccessible::queryAccessibleInterface(field("Text1"))
+        ->editableTextInterface()
+        ->insertText(0, "-1.5");
+    QCOMPARE(field("Text1")->text(), QString("-1.5"));
 }
 
 KALVORAN_WINDOW_TEST_MAIN(TestWindowInput)

@@ -5,14 +5,17 @@
 #include <QAbstractButton>
 
 #include "core/dispatch.h"
+#include "ui/qt/accessible.h"
 #include "ui/qt/main_window.h"
 
 namespace kalvoran {
 
 void MainWindow::bindEvents() {
     const auto onClick = [this](QAbstractButton* button, ClickHandler handler) {
-        connect(button, &QAbstractButton::clicked, this,
-                [this, handler] { dispatch(m_host, [&] { handler(m_host); }); });
+        connect(button, &QAbstractButton::clicked, this, [this, handler] {
+            if (!handlersBlocked())
+                dispatch(m_host, [&] { handler(m_host); });
+        });
     };
     for (const CommandBinding& binding : kCommandBindings)
         onClick(findChild<QAbstractButton*>(toQString(binding.control)), binding.handler);

@@ -21,6 +21,7 @@
 #include <QWindow>
 
 #include "ui/layout.h"
+#include "ui/qt/accessible.h"
 #include "ui/qt/fonts.h"
 #include "ui/qt/frame.h"
 #include "ui/qt/wrapping_radio_button.h"
@@ -41,13 +42,15 @@ QWidget* createWidget(const ControlSpec& control, QWidget* parent) {
     case Kind::Frame:
         return new Frame(caption, parent);
     case Kind::TextField:
+        if (fieldNamed(control.name) == Field::Text4)
+            return new LockedField(parent);
         return new QLineEdit(parent);
     case Kind::Label:
         return new QLabel(caption, parent);
     case Kind::OptionButton:
         return new WrappingRadioButton(caption, parent);
     case Kind::CommandButton:
-        return new QPushButton(caption, parent);
+        return new CommandButton(caption, parent);
     }
     return nullptr;
 }
@@ -65,10 +68,19 @@ void levelWithField(QLabel* unit) {
 }
 
 // Screen readers announce the window as a window, with its caption, rather than as a pane.
+// Buttons are pressed and toggled through the window's own rules, and the locked result field
+// offers no editing (accessible.h).
 QAccessibleInterface* accessibleWindow(const QString& className, QObject* object) {
-    if (className == QLatin1String(MainWindow::staticMetaObject.className()) &&
-        object->isWidgetType())
-        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
+    if (!object->isWidgetType())
+        return nullptr;
+    auto* widget = static_cast<QWidget*>(object);
+    if (className == QLatin1String(MainWindow::staticMetaObject.className()))
+        return new QAccessibleWidget(widget, QAccessible::Window);
+    if (className == QLatin1String(CommandButton::staticMetaObject.className()) ||
+        className == QLatin1String(WrappingRadioButton::staticMetaObject.className()))
+        return new AccessibleButton(static_cast<QAbstractButton*>(widget));
+    if (className == QLatin1String(LockedField::staticMetaObject.className()))
+        return new AccessibleLockedField(static_cast<QLineEdit*>(widget));
     return nullptr;
 }
 
@@ -122,7 +134,6 @@ void MainWindow::buildControls() {
             containers[static_cast<std::size_t>(*container)] = widget;
         if (const auto field = fieldNamed(control.name)) {
             auto* edit = static_cast<QLineEdit*>(widget);
-            edit->setReadOnly(*field == Field::Text4);
             edit->setMaxLength(std::numeric_limits<int>::max()); // nothing is ever cut
             m_host.addField(*field, edit);
         }

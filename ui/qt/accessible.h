@@ -1,0 +1,73 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// What assistive technology (screen readers, voice control, switch access) may do with the
+// window's controls, so that every way in has the same effect as the mouse and the keyboard:
+// pressing or toggling a button clicks it, and so runs its handler once, unless a message box
+// is open; the locked result field offers its text to read, select and copy, but no editing.
+#pragma once
+
+#include <QAccessibleWidget>
+#include <QLineEdit>
+#include <QPushButton>
+
+class QAbstractButton;
+
+namespace kalvoran {
+
+// Qt's own accessible interfaces answer for QPushButton and QLineEdit; these classes of the
+// window's own are answered by the interfaces below.
+class CommandButton : public QPushButton {
+    Q_OBJECT
+public:
+    using QPushButton::QPushButton;
+};
+
+// The result field: read-only, but focusable, selectable and copyable.
+class LockedField : public QLineEdit {
+    Q_OBJECT
+public:
+    explicit LockedField(QWidget* parent) : QLineEdit(parent) { setReadOnly(true); }
+};
+
+class AccessibleButton : public QAccessibleWidget {
+public:
+    explicit AccessibleButton(QAbstractButton* button);
+
+    QAccessible::State state() const override;
+    QString text(QAccessible::Text t) const override;
+    QStringList actionNames() const override;
+    void doAction(const QString& actionName) override;
+
+private:
+    QAbstractButton* button() const;
+};
+
+class AccessibleLockedField : public QAccessibleWidget, public QAccessibleTextInterface {
+public:
+    explicit AccessibleLockedField(QLineEdit* edit);
+
+    void* interface_cast(QAccessible::InterfaceType type) override;
+    QAccessible::State state() const override;
+    QString text(QAccessible::Text t) const override;
+
+    void selection(int selectionIndex, int* startOffset, int* endOffset) const override;
+    int selectionCount() const override;
+    void addSelection(int startOffset, int endOffset) override;
+    void removeSelection(int selectionIndex) override;
+    void setSelection(int selectionIndex, int startOffset, int endOffset) override;
+    int cursorPosition() const override;
+    void setCursorPosition(int position) override;
+    QString text(int startOffset, int endOffset) const override;
+    int characterCount() const override;
+    QRect characterRect(int offset) const override;
+    int offsetAtPoint(const QPoint& point) const override;
+    void scrollToSubstring(int startIndex, int endIndex) override;
+    QString attributes(int offset, int* startOffset, int* endOffset) const override;
+
+private:
+    QLineEdit* edit() const;
+};
+
+// No handler runs while a message box is open, whatever asks.
+bool handlersBlocked();
+
+} // namespace kalvoran
