@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The program on Wayland, under a headless compositor of its own (weston): the window maps with
-# its caption, its one size and the desktop entry's id as app id, and the program ends without
-# a crash when the compositor goes away.
-# Usage: check_wayland.sh KALVORAN
+# its caption, its size and the desktop entry's id as app id; maximize and fullscreen configures
+# are survived (STATES_TEST, a test program run on the same compositor); and the program ends
+# without a crash when the compositor goes away.
+# Usage: check_wayland.sh KALVORAN STATES_TEST
 set -u
-bin=$1
+bin=$1 states=$2
 command -v weston >/dev/null || { echo "SKIP: weston is not installed (./test.sh installs it)"; exit 77; }
 ls /usr/lib/*/qt6/plugins/platforms/libqwayland-generic.so >/dev/null 2>&1 ||
     { echo "SKIP: Qt's Wayland platform (qt6-wayland) is not installed"; exit 77; }
@@ -33,10 +34,13 @@ for _ in $(seq 150); do
     sleep 0.1
 done
 for request in 'set_app_id("de.kalvoran.Kalvoran")' 'set_title("Der Kalvoran")' \
-    'set_min_size(468, 448)' 'set_max_size(468, 448)' 'ack_configure' '.attach('; do
+    'set_min_size(468, 448)' 'ack_configure' '.attach('; do
     grep -qF -- "$request" "$runtime/client.log" || fail "the program did not ask: $request"
 done
 echo "peak memory on Wayland: $(grep VmHWM "/proc/$program/status" 2>/dev/null | tr -s ' \t' ' ')"
+
+WAYLAND_DISPLAY=kalvoran QT_QPA_PLATFORM=wayland "$states" >"$runtime/states.log" 2>&1 ||
+    { cat "$runtime/states.log"; fail "maximize or fullscreen on Wayland"; }
 
 kill "$compositor"
 for _ in $(seq 100); do

@@ -33,6 +33,9 @@ namespace {
 
 int pixels(int twips) { return twips / kTwipsPerPixel; }
 
+QSize formSize() { return {pixels(kClientWidthTwips), pixels(kClientHeightTwips)}; }
+bool onWayland() { return QGuiApplication::platformName().startsWith(QLatin1String("wayland")); }
+
 // The window states that would give the window another size than its own.
 constexpr Qt::WindowStates kOtherSizes = Qt::WindowMaximized | Qt::WindowFullScreen;
 
@@ -97,7 +100,13 @@ MainWindow::MainWindow() : m_host(this) {
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
     setFont(windowFont(FontRole::Default));
-    setFixedSize(pixels(kClientWidthTwips), pixels(kClientHeightTwips));
+    // On Wayland the compositor's maximize or fullscreen configure must be answered with its own
+    // size before the window can ask to return: there the window may take any size (the form
+    // keeps its own, at the top left) and comes back to its size at once. Elsewhere it has one.
+    if (onWayland())
+        setMinimumSize(formSize());
+    else
+        setFixedSize(formSize());
     buildControls();
     bindEvents();
 }
@@ -169,6 +178,19 @@ void MainWindow::changeEvent(QEvent* event) {
     if (event->type() == QEvent::WindowStateChange && (windowState() & kOtherSizes))
         QMetaObject::invokeMethod(
             this, [this] { setWindowState(windowState() & ~kOtherSizes); }, Qt::QueuedConnection);
+}
+
+// Back in its normal state, the window returns to its size (Wayland; elsewhere it has no other).
+void MainWindow::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (size() != formSize() && !(windowState() & kOtherSizes))
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                if (!(windowState() & kOtherSizes))
+                    resize(formSize());
+            },
+            Qt::QueuedConnection);
 }
 
 // Enter presses the focused command button, as on every desktop; in a field (where the key
