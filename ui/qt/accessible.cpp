@@ -46,8 +46,15 @@ void AccessibleButton::doAction(const QString& actionName) {
         QAccessibleWidget::doAction(actionName);
         return;
     }
-    if (!handlersBlocked() && button()->isEnabled())
-        button()->click();
+    // Queued, so that the caller (an AT-SPI call over D-Bus) has its answer before a message box
+    // that the handler opens; judged when it runs.
+    QMetaObject::invokeMethod(
+        button(),
+        [button = button()] {
+            if (!handlersBlocked() && button->isEnabled())
+                button->click();
+        },
+        Qt::QueuedConnection);
 }
 
 AccessibleLockedField::AccessibleLockedField(QLineEdit* edit)
