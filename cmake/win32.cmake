@@ -34,3 +34,15 @@ if(MINGW)
 endif()
 
 install(TARGETS kalvoran RUNTIME DESTINATION .)
+install(FILES LICENSE packaging/LIESMICH.txt DESTINATION .)
+
+# cpack --preset windows: the portable Kalvoran-1.1.9-win64.zip, its files stamped with the time
+# of the last commit (cpack_options.cmake), so that two packings are the same bytes.
+set(CPACK_PACKAGE_NAME Kalvoran)
+set(CPACK_PACKAGE_VENDOR "Kalvoran-Entwickler")
+set(CPACK_PACKAGE_FILE_NAME Kalvoran-${PROJECT_VERSION}-win64)
+set(CPACK_GENERATOR ZIP)
+set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY OFF)
+configure_file(packaging/cpack_options.cmake.in cpack_options.cmake @ONLY)
+set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_BINARY_DIR}/cpack_options.cmake)
+include(CPack)
