@@ -89,42 +89,42 @@ LRESULT CALLBACK boxHook(int code, WPARAM wParam, LPARAM lParam) {
 }
 
 void everyControlAsTheTableSays() {
-    for (const ControlSpec& spec : controlTable()) {
-        check::row = std::string(spec.name);
-        HWND hwnd = named(spec.name);
+    for (const ControlSpec& entry : controlTable()) {
+        check::row = std::string(entry.name);
+        HWND hwnd = named(entry.name);
         CHECK(hwnd);
-        const HWND container = spec.parent == Container::Form1
+        const HWND container = entry.parent == Container::Form1
                                    ? window->hwnd()
-                                   : named("Frame" + std::to_string(int(spec.parent)));
+                                   : named("Frame" + std::to_string(int(entry.parent)));
         CHECK(GetParent(hwnd) == container);
         RECT r;
         GetWindowRect(hwnd, &r);
         MapWindowPoints(nullptr, container, reinterpret_cast<POINT*>(&r), 2);
-        CHECK_EQ(r.left, spec.left / 15);
-        CHECK_EQ(r.top, spec.top / 15);
-        CHECK_EQ(r.right - r.left, spec.width / 15);
-        CHECK_EQ(r.bottom - r.top, spec.height / 15);
+        CHECK_EQ(r.left, entry.left / 15);
+        CHECK_EQ(r.top, entry.top / 15);
+        CHECK_EQ(r.right - r.left, entry.width / 15);
+        CHECK_EQ(r.bottom - r.top, entry.height / 15);
 
         const LONG style = GetWindowLongW(hwnd, GWL_STYLE);
-        HWND drawn = spec.kind == Kind::Frame ? GetWindow(hwnd, GW_CHILD) : hwnd;
-        CHECK_EQ(textOf(drawn), toUtf16(spec.caption));
+        HWND drawn = entry.kind == Kind::Frame ? GetWindow(hwnd, GW_CHILD) : hwnd;
+        CHECK_EQ(textOf(drawn), toUtf16(entry.caption));
         const std::wstring wanted[] = {L"Button", L"Edit", L"Static", L"Button", L"Button"};
         const LONG types[] = {BS_GROUPBOX, 0, SS_LEFT, BS_RADIOBUTTON, BS_PUSHBUTTON};
-        CHECK_EQ(classOf(drawn), wanted[int(spec.kind)]);
-        CHECK_EQ(GetWindowLongW(drawn, GWL_STYLE) & 0xF, types[int(spec.kind)]);
-        if (spec.kind == Kind::Frame)
+        CHECK_EQ(classOf(drawn), wanted[int(entry.kind)]);
+        CHECK_EQ(GetWindowLongW(drawn, GWL_STYLE) & 0xF, types[int(entry.kind)]);
+        if (entry.kind == Kind::Frame)
             CHECK(GetWindowLongW(hwnd, GWL_EXSTYLE) & WS_EX_CONTROLPARENT);
-        if (spec.kind == Kind::OptionButton)
+        if (entry.kind == Kind::OptionButton)
             CHECK(style & BS_MULTILINE);
-        if (spec.kind == Kind::TextField)
-            CHECK_EQ(bool(style & ES_READONLY), spec.name == "Text4");
+        if (entry.kind == Kind::TextField)
+            CHECK_EQ(bool(style & ES_READONLY), entry.name == "Text4");
 
         LOGFONTW font{};
         GetObjectW(reinterpret_cast<HFONT>(SendMessageW(drawn, WM_GETFONT, 0, 0)), sizeof font,
                    &font);
         CHECK_EQ(std::wstring(font.lfFaceName), std::wstring(L"MS Sans Serif"));
-        CHECK_EQ(font.lfHeight, spec.font == FontRole::Default ? -11 : -16);
-        CHECK_EQ(font.lfWeight, spec.font == FontRole::LargeBold ? FW_BOLD : FW_NORMAL);
+        CHECK_EQ(font.lfHeight, entry.font == FontRole::Default ? -11 : -16);
+        CHECK_EQ(font.lfWeight, entry.font == FontRole::LargeBold ? FW_BOLD : FW_NORMAL);
     }
 }
 
@@ -153,16 +153,16 @@ void windowFrame() {
         },
         reinterpret_cast<LPARAM>(&tips));
     CHECK_EQ(SendMessageW(tips, TTM_GETTOOLCOUNT, 0, 0), LRESULT(4));
-    for (const ControlSpec& spec : controlTable()) {
-        check::row = std::string(spec.name) + " tooltip";
+    for (const ControlSpec& entry : controlTable()) {
+        check::row = std::string(entry.name) + " tooltip";
         wchar_t text[200] = L"";
         TOOLINFOW tool{};
         tool.cbSize = sizeof tool;
         tool.hwnd = window->hwnd();
-        tool.uId = reinterpret_cast<UINT_PTR>(named(spec.name));
+        tool.uId = reinterpret_cast<UINT_PTR>(named(entry.name));
         tool.lpszText = text;
         SendMessageW(tips, TTM_GETTEXTW, std::size(text), reinterpret_cast<LPARAM>(&tool));
-        CHECK_EQ(std::wstring(text), toUtf16(spec.toolTip));
+        CHECK_EQ(std::wstring(text), toUtf16(entry.toolTip));
     }
 }
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/win32/frame.h"
 
+#include "ui/win32/window_class.h"
+
 namespace kalvoran {
 namespace {
 
@@ -32,22 +34,11 @@ LRESULT CALLBACK frameProc(HWND frame, UINT message, WPARAM wParam, LPARAM lPara
     return DefWindowProcW(frame, message, wParam, lParam);
 }
 
-ATOM registerFrameClass(HINSTANCE instance) {
-    WNDCLASSEXW frameClass{};
-    frameClass.cbSize = sizeof frameClass;
-    frameClass.lpfnWndProc = frameProc;
-    frameClass.hInstance = instance;
-    frameClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    frameClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
-    frameClass.lpszClassName = kFrameClass;
-    return RegisterClassExW(&frameClass);
-}
-
 } // namespace
 
 HWND createFrame(HWND parent, const wchar_t* caption, int id) {
     const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE));
-    static const ATOM registered = registerFrameClass(instance);
+    static const ATOM registered = registerWindowClass(instance, kFrameClass, frameProc);
     (void)registered;
     return CreateWindowExW(WS_EX_CONTROLPARENT, kFrameClass, caption, WS_CHILD | WS_VISIBLE, 0, 0,
                            0, 0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),

@@ -13,6 +13,7 @@
 #include "ui/win32/frame.h"
 #include "ui/win32/level.h"
 #include "ui/win32/option_keys.h"
+#include "ui/win32/window_class.h"
 
 namespace kalvoran {
 namespace {
@@ -63,21 +64,10 @@ std::vector<std::size_t> inTabOrder(std::span<const ControlSpec> table) {
     return order;
 }
 
-ATOM registerWindowClass(HINSTANCE instance, WNDPROC proc) {
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.lpfnWndProc = proc;
-    windowClass.hInstance = instance;
-    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
-    windowClass.lpszClassName = kWindowClass;
-    return RegisterClassExW(&windowClass);
-}
-
 } // namespace
 
 MainWindow::MainWindow(HINSTANCE instance) {
-    static const ATOM registered = registerWindowClass(instance, windowProc);
+    static const ATOM registered = registerWindowClass(instance, kWindowClass, windowProc);
     (void)registered;
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
     InitCommonControlsEx(&controls);
@@ -120,21 +110,21 @@ void MainWindow::buildControls() {
                         0, 0, m_hwnd, nullptr, instance, nullptr);
 
     for (std::size_t i : inTabOrder(table)) {
-        const ControlSpec& spec = table[i];
-        HWND parent = containers[static_cast<std::size_t>(spec.parent)];
-        const std::wstring caption = toUtf16(spec.caption);
+        const ControlSpec& entry = table[i];
+        HWND parent = containers[static_cast<std::size_t>(entry.parent)];
+        const std::wstring caption = toUtf16(entry.caption);
         const auto id = reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstId + int(i)));
         HWND hwnd;
-        if (spec.kind == Kind::Frame) {
+        if (entry.kind == Kind::Frame) {
             hwnd = createFrame(parent, caption.c_str(), kFirstId + int(i));
-            containers[static_cast<std::size_t>(*containerNamed(spec.name))] = hwnd;
+            containers[static_cast<std::size_t>(*containerNamed(entry.name))] = hwnd;
         } else {
             // A screen reader names an EDIT by the STATIC before it in creation order.
-            if (!spec.accessibleName.empty())
+            if (!entry.accessibleName.empty())
                 m_names.push_back(CreateWindowExW(
-                    0, WC_STATICW, toUtf16(spec.accessibleName).c_str(), WS_CHILD | SS_NOPREFIX, 0,
+                    0, WC_STATICW, toUtf16(entry.accessibleName).c_str(), WS_CHILD | SS_NOPREFIX, 0,
                     0, 0, 0, parent, nullptr, instance, nullptr));
-            const ControlClass kind = controlClass(spec);
+            const ControlClass kind = controlClass(entry);
             hwnd = CreateWindowExW(kind.exStyle, kind.name, caption.c_str(),
                                    WS_CHILD | WS_VISIBLE | kind.style, 0, 0, 0, 0, parent, id,
                                    instance, nullptr);
@@ -143,8 +133,8 @@ void MainWindow::buildControls() {
             throw std::runtime_error("a control could not be created");
         m_controls[i] = hwnd;
 
-        if (!spec.toolTip.empty()) {
-            std::wstring tip = toUtf16(spec.toolTip);
+        if (!entry.toolTip.empty()) {
+            std::wstring tip = toUtf16(entry.toolTip);
             TOOLINFOW tool{};
             tool.cbSize = sizeof tool;
             tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
@@ -153,13 +143,13 @@ void MainWindow::buildControls() {
             tool.lpszText = tip.data();
             SendMessageW(m_toolTips, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
         }
-        if (const auto field = fieldNamed(spec.name)) {
+        if (const auto field = fieldNamed(entry.name)) {
             m_host.addField(*field, hwnd);
             centreText(hwnd);
         }
-        if (const auto option = optionNamed(spec.name)) {
-            m_groups[static_cast<std::size_t>(spec.parent)].push_back(hwnd);
-            moveWithArrows(hwnd, &m_groups[static_cast<std::size_t>(spec.parent)]);
+        if (const auto option = optionNamed(entry.name)) {
+            m_groups[static_cast<std::size_t>(entry.parent)].push_back(hwnd);
+            moveWithArrows(hwnd, &m_groups[static_cast<std::size_t>(entry.parent)]);
             m_host.addOption(*option, hwnd);
         }
     }
@@ -177,10 +167,10 @@ void MainWindow::layout(UINT dpi) {
     m_fonts.make(dpi);
     const std::span<const ControlSpec> table = controlTable();
     for (std::size_t i = 0; i < table.size(); ++i) {
-        const ControlSpec& spec = table[i];
-        MoveWindow(m_controls[i], scaled(spec.left, dpi), scaled(spec.top, dpi),
-                   scaled(spec.width, dpi), scaled(spec.height, dpi), FALSE);
-        SendMessageW(m_controls[i], WM_SETFONT, reinterpret_cast<WPARAM>(m_fonts[spec.font]),
+        const ControlSpec& entry = table[i];
+        MoveWindow(m_controls[i], scaled(entry.left, dpi), scaled(entry.top, dpi),
+                   scaled(entry.width, dpi), scaled(entry.height, dpi), FALSE);
+        SendMessageW(m_controls[i], WM_SETFONT, reinterpret_cast<WPARAM>(m_fonts[entry.font]),
                      FALSE);
     }
     // The unit labels stand level with the field of their container.
@@ -234,10 +224,10 @@ void MainWindow::onCommand(int id) {
     const std::span<const ControlSpec> table = controlTable();
     if (id < kFirstId || id >= kFirstId + int(table.size()) || !m_host.accepting())
         return;
-    const ControlSpec& spec = table[static_cast<std::size_t>(id - kFirstId)];
-    if (const ClickHandler handler = commandHandler(spec.name))
+    const ControlSpec& entry = table[static_cast<std::size_t>(id - kFirstId)];
+    if (const ClickHandler handler = commandHandler(entry.name))
         dispatch(m_host, [&] { handler(m_host); });
-    else if (const auto option = optionNamed(spec.name))
+    else if (const auto option = optionNamed(entry.name))
         dispatch(m_host, [&] { m_host.setValue(*option, true); });
 }
 

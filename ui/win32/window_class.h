@@ -1,0 +1,12 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The window classes of the program's own windows (the main window, the frames): arrow cursor,
+// the dialog colour behind, one window procedure.
+#pragma once
+
+#include <windows.h>
+
+namespace kalvoran {
+
+ATOM registerWindowClass(HINSTANCE instance, const wchar_t* name, WNDPROC proc);
+
+} // namespace kalvoran
