@@ -35,15 +35,44 @@ if(MINGW)
 endif()
 
 install(TARGETS kalvoran RUNTIME DESTINATION .)
-install(FILES LICENSE packaging/LIESMICH.txt DESTINATION .)
+set(kalvoran_documents LICENSE packaging/LIESMICH.txt)
+install(FILES ${kalvoran_documents} DESTINATION .)
 
-# cpack --preset windows: the portable Kalvoran-1.1.9-win64.zip, its files stamped with the time
-# of the last commit (cpack_options.cmake), so that two packings are the same bytes.
+# cpack --preset windows: the portable Kalvoran-1.1.9-win64.zip and the installer
+# Kalvoran-1.1.9-win64-setup.exe (packaging/nsis), their files stamped with the time of the last
+# commit or not at all (cpack_options.cmake), so that two packings are the same bytes.
 set(CPACK_PACKAGE_NAME Kalvoran)
 set(CPACK_PACKAGE_VENDOR "Kalvoran-Entwickler")
 set(CPACK_PACKAGE_FILE_NAME Kalvoran-${PROJECT_VERSION}-win64)
-set(CPACK_GENERATOR ZIP)
+set(CPACK_GENERATOR ZIP NSIS)
 set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY OFF)
+set(CPACK_MODULE_PATH ${CMAKE_CURRENT_SOURCE_DIR}/packaging/nsis)
+set(CPACK_RESOURCE_FILE_LICENSE ${CMAKE_CURRENT_SOURCE_DIR}/LICENSE)
+set(CPACK_PACKAGE_INSTALL_DIRECTORY Kalvoran)
+set(CPACK_PACKAGE_INSTALL_REGISTRY_KEY Kalvoran)
+set(CPACK_NSIS_PACKAGE_NAME Kalvoran)
+set(CPACK_NSIS_DISPLAY_NAME Kalvoran)
+set(CPACK_NSIS_UNINSTALL_NAME Uninstall)
+set(CPACK_NSIS_MUI_ICON ${CMAKE_CURRENT_SOURCE_DIR}/packaging/kalvoran.ico)
+set(CPACK_NSIS_MUI_UNIICON ${CPACK_NSIS_MUI_ICON})
+set(CPACK_KALVORAN_PROGRAM Kalvoran.exe)
+# The uninstaller removes exactly the files installed, named in a fixed order (cpack would list
+# them in the order of the file system's directory).
+set(installed ${CPACK_KALVORAN_PROGRAM})
+foreach(document IN LISTS kalvoran_documents)
+    get_filename_component(name ${document} NAME)
+    list(APPEND installed ${name})
+endforeach()
+list(SORT installed)
+set(delete_lines "")
+foreach(name IN LISTS installed)
+    string(APPEND delete_lines "Delete \"$INSTDIR\\${name}\"\n")
+endforeach()
+set(CPACK_KALVORAN_DELETE_FILES ${CMAKE_CURRENT_BINARY_DIR}/uninstall_files.nsh)
+file(CONFIGURE OUTPUT ${CPACK_KALVORAN_DELETE_FILES} CONTENT "${delete_lines}" @ONLY)
+# Numbered as the exe's own version record numbers 1.1.9: 1.1.0.9.
+set(CPACK_KALVORAN_FILE_VERSION
+    ${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR}.0.${PROJECT_VERSION_PATCH})
 configure_file(packaging/cpack_options.cmake.in cpack_options.cmake @ONLY)
 set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_BINARY_DIR}/cpack_options.cmake)
 include(CPack)

@@ -30,6 +30,13 @@ kalvoran_setup() {
         sudo=(sudo)
     fi
     echo "Installiere: ${missing[*]}"
+    # Packages of another architecture (wine32:i386) need that architecture added first.
+    local arch
+    for arch in $(printf '%s\n' "${missing[@]}" | sed -n 's/.*:\(.*\)/\1/p' | sort -u); do
+        [ "$arch" = "$(dpkg --print-architecture)" ] ||
+            dpkg --print-foreign-architectures | grep -qx "$arch" ||
+            "${sudo[@]}" dpkg --add-architecture "$arch" || exit 1
+    done
     "${sudo[@]}" apt-get update -q &&
         DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -q --no-install-recommends \
             "${missing[@]}"

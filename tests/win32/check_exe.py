@@ -1,7 +1,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Kalvoran.exe read back: one file, linked without a time stamp, with its version record, the
 icon group of one 48 x 48 eight-bit image equal to packaging/kalvoran.ico, and the manifest.
-Usage: /usr/bin/python3 check_exe.py Kalvoran.exe SOURCE_DIR (exits 77 without pefile)"""
+With --installer, the installer: its German version record and the same icon.
+Usage: /usr/bin/python3 check_exe.py [--installer] FILE.exe SOURCE_DIR (exits 77 without pefile)"""
 import struct
 import sys
 
@@ -11,7 +12,8 @@ except ImportError:
     print("SKIP: python3-pefile is not installed (./test.sh installs it)")
     sys.exit(77)
 
-exe, src = sys.argv[1], sys.argv[2]
+installer = sys.argv[1] == "--installer"
+exe, src = sys.argv[1 + installer], sys.argv[2 + installer]
 pe = pefile.PE(exe)
 failures = []
 
@@ -21,12 +23,52 @@ def expect(what, got, want):
         failures.append(f"{what}: got {got!r}, want {want!r}")
 
 
+def report():
+    for failure in failures:
+        print("FAIL:", failure)
+    print(f"{len(failures)} failures")
+    sys.exit(1 if failures else 0)
+
+
+def resource(kind):
+    for entry in pe.DIRECTORY_ENTRY_RESOURCE.entries:
+        if entry.id == kind:
+            lang = entry.directory.entries[0].directory.entries[0]
+            return pe.get_data(lang.data.struct.OffsetToData, lang.data.struct.Size), lang.id
+    return b"", None
+
+
+def strings():
+    return [(table.LangID.decode(), key.decode(), value.decode())
+            for info in pe.FileInfo for entry in info if entry.Key == b"StringFileInfo"
+            for table in entry.StringTable for key, value in table.entries.items()]
+
+
+group, lang = resource(pefile.RESOURCE_TYPE["RT_GROUP_ICON"])
+expect("icon group language", lang, 1033 if installer else 0x0407)
+expect("icon group: an icon of one image", group[:6], struct.pack("<HHH", 0, 1, 1))
+ico = open(f"{src}/packaging/kalvoran.ico", "rb").read()
+expect("icon group entry (48 x 48, 8 bits)", group[6:18], ico[6:18])
+image, _ = resource(pefile.RESOURCE_TYPE["RT_ICON"])
+offset = struct.unpack_from("<I", ico, 18)[0]
+expect("icon image equal to kalvoran.ico", image == ico[offset:], True)
+if installer:
+    expect("string fields", sorted(strings()), sorted(("040704e4", key, value) for key, value in [
+        ("CompanyName", "Kalvoran-Entwickler"),
+        ("FileDescription", "Kalvoran 1.1.9 – Installation"),
+        ("FileVersion", "1.1.9"),
+        ("LegalCopyright", "© Kalvoran-Entwickler"),
+        ("OriginalFilename", "Kalvoran-1.1.9-win64-setup.exe"),
+        ("ProductName", "Kalvoran"),
+        ("ProductVersion", "1.1.9"),
+    ]))
+    fixed = pe.VS_FIXEDFILEINFO[0]
+    expect("fixed part: versions", (fixed.FileVersionMS, fixed.FileVersionLS,
+           fixed.ProductVersionMS, fixed.ProductVersionLS), (0x00010001, 9, 0x00010001, 9))
+    report()
+
 NOTICE = "© Kalvoran-Entwickler"
-expect("string fields, in order", [
-    (table.LangID.decode(), key.decode(), value.decode())
-    for info in pe.FileInfo for entry in info if entry.Key == b"StringFileInfo"
-    for table in entry.StringTable for key, value in table.entries.items()
-], [("040704B0", key, value) for key, value in [
+expect("string fields, in order", strings(), [("040704B0", key, value) for key, value in [
     ("Comments", "Programm zur Errechnung des el. Widerstands"),
     ("CompanyName", NOTICE),
     ("FileDescription", "Kalvoran"),
@@ -48,22 +90,6 @@ expect("fixed part: versions, flags, OS, type, date",
        (0x00010001, 9, 0x00010001, 9, 0, 4, 1, 0, 0))
 
 
-def resource(kind):
-    for entry in pe.DIRECTORY_ENTRY_RESOURCE.entries:
-        if entry.id == kind:
-            lang = entry.directory.entries[0].directory.entries[0]
-            return pe.get_data(lang.data.struct.OffsetToData, lang.data.struct.Size), lang.id
-    return b"", None
-
-
-group, lang = resource(pefile.RESOURCE_TYPE["RT_GROUP_ICON"])
-expect("icon group language", lang, 0x0407)
-expect("icon group: an icon of one image", group[:6], struct.pack("<HHH", 0, 1, 1))
-ico = open(f"{src}/packaging/kalvoran.ico", "rb").read()
-expect("icon group entry (48 x 48, 8 bits)", group[6:18], ico[6:18])
-image, _ = resource(pefile.RESOURCE_TYPE["RT_ICON"])
-offset = struct.unpack_from("<I", ico, 18)[0]
-expect("icon image equal to kalvoran.ico", image == ico[offset:], True)
 manifest, _ = resource(24)
 for part in (b"Microsoft.Windows.Common-Controls", b"PerMonitorV2", b'level="asInvoker"',
              b"8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a"):
@@ -75,7 +101,4 @@ expect("ASLR, high-entropy, no-execute", flags & 0x160, 0x160)
 system = {"COMCTL32.DLL", "GDI32.DLL", "IMM32.DLL", "KERNEL32.DLL", "MSVCRT.DLL", "USER32.DLL"}
 expect("only system DLLs", sorted({i.dll.decode().upper() for i in pe.DIRECTORY_ENTRY_IMPORT} - system), [])
 
-for failure in failures:
-    print("FAIL:", failure)
-print(f"{len(failures)} failures")
-sys.exit(1 if failures else 0)
+report()

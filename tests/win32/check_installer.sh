@@ -1,0 +1,84 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# The installer under Wine, in a fresh prefix of its own. Installed silently, it puts
+# Kalvoran.exe, LICENSE, LIESMICH.txt and the uninstaller into Program Files\Kalvoran, the link
+# "Kalvoran" into the Start menu of all users and the uninstall entry with its values; the
+# program started from that link shows its window. Uninstalled silently, it leaves no file,
+# folder, link or registry key, and after the next start of Windows nothing in %TEMP% either.
+# Usage: check_installer.sh BUILD_DIR probe.exe
+set -u
+build=$1 probe=$2
+here=$(dirname "$0")
+wine=$(command -v wine)
+[ -n "$wine" ] && [ -x /usr/lib/wine/wine ] ||
+    { echo "SKIP: wine32:i386 is not installed (./test.sh installs it)"; exit 77; }
+wineserver=$(command -v wineserver || echo /usr/lib/wine/wineserver)
+work=$(mktemp -d)
+export WINEPREFIX=$work/prefix WINEDEBUG=-all,err+winediag WINEDLLOVERRIDES="mscoree,mshtml="
+export DISPLAY=":$(cat "$build/wine-display")"
+trap '"$wineserver" -k 2>/dev/null; rm -rf "$work"' EXIT
+source "$here/../../scripts/x_retry.sh"
+failed=0
+fail() { echo "FAIL: $*"; failed=1; }
+run() { x_retry "$wine" "$@" >/dev/null; }
+settle() { "$wineserver" -w; } # every Windows process of the prefix has ended
+
+cpack --config "$build/CPackConfig.cmake" -G NSIS -B "$work/out" >"$work/cpack.log" 2>&1 ||
+    { cat "$work/cpack.log"; fail "cpack"; exit 1; }
+run wineboot -i
+settle
+cp /usr/share/wine/fonts/*.fon "$WINEPREFIX/drive_c/windows/Fonts/"
+
+# What the prefix holds: every file and folder of drive C: and every registry key. Wine changes
+# a few keys of its own, so only what is new afterwards counts.
+state() {
+    (cd "$WINEPREFIX/drive_c" && find . | sort)
+    sed -n 's/^\[\(.*\)\] [0-9]*$/\1/p' "$WINEPREFIX/system.reg" "$WINEPREFIX/user.reg" | sort
+}
+state >"$work/before"
+
+run "$work/out/Kalvoran-1.1.9-win64-setup.exe" /S || fail "the silent install ended with $?"
+settle
+folder="$WINEPREFIX/drive_c/Program Files/Kalvoran"
+[ "$(cd "$folder" 2>/dev/null && ls | tr '\n' ' ')" = "Kalvoran.exe LICENSE LIESMICH.txt Uninstall.exe " ] ||
+    fail "Program Files\\Kalvoran holds: $(ls "$folder" 2>&1 | tr '\n' ' ')"
+cmp -s "$folder/Kalvoran.exe" "$build/Kalvoran.exe" || fail "the installed Kalvoran.exe is not the built one"
+link="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Kalvoran.lnk"
+[ -f "$link" ] || fail "no Start-menu link Kalvoran"
+
+key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Kalvoran'
+entry=$(x_retry "$wine" reg query "$key" /reg:64 2>/dev/null | tr -d '\r' | sed -n 's/^ *\([A-Za-z]*\) *REG_[A-Z_]* *\(.*\)$/\1=\2/p')
+kb=$(( $(cat "$folder"/* | wc -c) / 1024 ))
+for want in 'DisplayName=Kalvoran' 'DisplayVersion=1.1.9' 'Publisher=Kalvoran-Entwickler' \
+    'DisplayIcon=C:\Program Files\Kalvoran\Kalvoran.exe' \
+    'InstallLocation=C:\Program Files\Kalvoran' \
+    'UninstallString="C:\Program Files\Kalvoran\Uninstall.exe"' \
+    'QuietUninstallString="C:\Program Files\Kalvoran\Uninstall.exe" /S' \
+    "EstimatedSize=$(printf '0x%x' $kb)" 'NoModify=0x1' 'NoRepair=0x1'; do
+    grep -qxF -- "$want" <<<"$entry" || fail "uninstall entry: want $want, it holds: $(tr '\n' ' ' <<<"$entry")"
+done
+grep -q '^\[Software\\\\Wow6432Node\\\\Microsoft\\\\Windows\\\\CurrentVersion\\\\Uninstall\\\\Kalvoran\]' \
+    "$WINEPREFIX/system.reg" && fail "the uninstall entry is in the 32-bit view"
+
+# Started as from the Start menu.
+run start 'C:\ProgramData\Microsoft\Windows\Start Menu\Programs\Kalvoran.lnk'
+window=$(timeout 60 xdotool search --sync --onlyvisible --name '^Der Kalvoran$' 2>/dev/null | head -n1)
+[ -n "$window" ] || fail "the installed program shows no window"
+run "$probe" close
+settle
+
+run "$folder/Uninstall.exe" /S || fail "the silent uninstall ended with $?"
+settle
+[ -e "$folder" ] && fail "Program Files\\Kalvoran is left: $(ls "$folder" | tr '\n' ' ')"
+[ -e "$link" ] && fail "the Start-menu link is left"
+x_retry "$wine" reg query "$key" /reg:64 >/dev/null 2>&1 && fail "the uninstall entry is left"
+# The uninstaller ran as a copy in %TEMP%, removed when Windows starts next.
+run wineboot -r
+settle
+state >"$work/after"
+left=$(comm -13 "$work/before" "$work/after")
+[ -z "$left" ] || fail "left behind: $left"
+grep -il kalvoran "$WINEPREFIX"/*.reg && fail "the registry still names Kalvoran"
+
+[ $failed -eq 0 ] && echo "installer checks passed"
+exit $failed
