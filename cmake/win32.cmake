@@ -57,7 +57,7 @@ set(CPACK_NSIS_MUI_ICON ${CMAKE_CURRENT_SOURCE_DIR}/packaging/kalvoran.ico)
 set(CPACK_NSIS_MUI_UNIICON ${CPACK_NSIS_MUI_ICON})
 set(CPACK_KALVORAN_PROGRAM Kalvoran.exe)
 # The uninstaller removes exactly the files installed, named in a fixed order (cpack would list
-# them in the order of the file system's directory).
+# them in the order of the file system's directory); a file in use goes at the next start.
 set(installed ${CPACK_KALVORAN_PROGRAM})
 foreach(document IN LISTS kalvoran_documents)
     get_filename_component(name ${document} NAME)
@@ -66,7 +66,7 @@ endforeach()
 list(SORT installed)
 set(delete_lines "")
 foreach(name IN LISTS installed)
-    string(APPEND delete_lines "Delete \"$INSTDIR\\${name}\"\n")
+    string(APPEND delete_lines "Delete /REBOOTOK \"$INSTDIR\\${name}\"\n")
 endforeach()
 set(CPACK_KALVORAN_DELETE_FILES ${CMAKE_CURRENT_BINARY_DIR}/uninstall_files.nsh)
 file(CONFIGURE OUTPUT ${CPACK_KALVORAN_DELETE_FILES} CONTENT "${delete_lines}" @ONLY)
