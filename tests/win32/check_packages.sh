@@ -50,6 +50,18 @@ mkdir "$work/unpacked"
 grep -q "GNU GENERAL PUBLIC LICENSE" "$work/unpacked/LICENSE" || fail "LICENSE is not the GPL"
 grep -q "keine Installation" "$work/unpacked/LIESMICH.txt" || fail "LIESMICH.txt"
 
+# The winget manifests filled in for this installer.
+url=https://example.org/kalvoran/$setup
+manifests=$(bash "$src/packaging/winget/fill.sh" "$work/out/$setup" "$url" "$work/winget") || fail "fill.sh"
+sha=$(sha256sum <"$work/out/$setup" | cut -d' ' -f1 | tr a-f A-F)
+grep -qx "    InstallerSha256: $sha" "$manifests/KalvoranEntwickler.Kalvoran.installer.yaml" &&
+    grep -qx "    InstallerUrl: $url" "$manifests/KalvoranEntwickler.Kalvoran.installer.yaml" ||
+    fail "winget installer manifest: $(grep Installer "$manifests"/*.installer.yaml)"
+[ "$(grep -l '^PackageVersion: 1.1.9$' "$manifests"/*.yaml | wc -l)" = 4 ] || fail "winget manifests' version"
+grep -n @ "$manifests"/*.yaml | grep -v '^[^:]*:[0-9]*:#' && fail "winget manifests left unfilled"
+bash "$src/packaging/winget/fill.sh" "$work/out/$setup" "https://example.org/a|b/$setup" "$work/bad" \
+    2>/dev/null && fail "fill.sh took a URL with |"
+
 /usr/bin/python3 "$here/check_exe.py" --installer "$work/out/$setup" "$src" || failed=1
 
 export DISPLAY=":$(cat "$build/wine-display")"
