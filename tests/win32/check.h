@@ -36,7 +36,18 @@ void equal(const A& got, const B& want, const char* what, int line) {
                 shown(got).c_str(), shown(want).c_str());
 }
 
+template <class A, class B>
+void atMost(const A& got, const B& limit, const char* what, int line) {
+    ++checks;
+    if (got <= limit)
+        return;
+    ++failures;
+    std::printf("FAIL line %d [%s] %s: got %s, more than %s\n", line, row.c_str(), what,
+                shown(got).c_str(), shown(limit).c_str());
+}
+
 } // namespace kalvoran::check
 
 #define CHECK_EQ(got, want) ::kalvoran::check::equal((got), (want), #got, __LINE__)
+#define CHECK_LE(got, limit) ::kalvoran::check::atMost((got), (limit), #got, __LINE__)
 #define CHECK(condition) CHECK_EQ(bool(condition), true)

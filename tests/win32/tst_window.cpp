@@ -278,36 +278,124 @@ void keysAndTheLockedField() {
     CHECK_EQ(textOf(text4), std::wstring(L"75"));
 }
 
-// The lowest row, in the window's client coordinates, with dark pixels inside the control's
-// client area.
-int lowestInk(HWND control) {
+// The highest and the lowest row, in the window's client coordinates, with dark pixels inside
+// the control's client area.
+std::pair<int, int> inkRows(HWND control) {
     RECT r;
     GetClientRect(control, &r);
     MapWindowPoints(control, window->hwnd(), reinterpret_cast<POINT*>(&r), 2);
     HDC dc = GetDC(window->hwnd());
-    int lowest = -1;
+    int highest = -1, lowest = -1;
     for (int y = r.top; y < r.bottom; ++y)
         for (int x = r.left; x < r.right; ++x)
             if (const COLORREF c = GetPixel(dc, x, y);
-                GetRValue(c) + GetGValue(c) + GetBValue(c) < 200)
+                GetRValue(c) + GetGValue(c) + GetBValue(c) < 200) {
+                highest = highest < 0 ? y : highest;
                 lowest = y;
+            }
     ReleaseDC(window->hwnd(), dc);
-    return lowest;
+    return {highest, lowest};
 }
 
-void unitLabelsLevelWithTheirFields() {
+void unitLabelsLevelWithTheirFields(UINT dpi = USER_DEFAULT_SCREEN_DPI) {
     SetFocus(named("berechnen")); // no caret in a field
     for (auto [field, unit] : {std::pair{Field::Text1, "Label3"},
                                {Field::Text2, "Label4"},
                                {Field::Text5, "Label5"},
                                {Field::Text4, "Label6"}}) {
-        check::row = unit;
+        check::row = std::string(unit) + " at " + std::to_string(dpi) + " dpi";
         window->host().setText(field, "1234567890");
         UpdateWindow(window->hwnd());
         RedrawWindow(window->hwnd(), nullptr, nullptr,
                      RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
         pump();
-        CHECK_EQ(lowestInk(named(unit)), lowestInk(window->host().field(field)));
+        // Level with the field's digits, and whole: a blank row above the unit's letters.
+        const auto [top, bottom] = inkRows(named(unit));
+        CHECK_EQ(bottom, inkRows(window->host().field(field)).second);
+        RECT label;
+        GetWindowRect(named(unit), &label);
+        MapWindowPoints(nullptr, window->hwnd(), reinterpret_cast<POINT*>(&label), 2);
+        CHECK_LE(label.top + 1, top);
+    }
+}
+
+SIZE textSize(HWND control, std::wstring_view text, UINT format, int width) {
+    HDC dc = GetDC(control);
+    const HGDIOBJ old =
+        SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)));
+    RECT r{0, 0, width, 0};
+    DrawTextW(dc, text.data(), int(text.size()), &r, format | DT_CALCRECT);
+    SelectObject(dc, old);
+    ReleaseDC(control, dc);
+    return {r.right, r.bottom};
+}
+
+// As on a monitor of each scale: every control where the table puts it, scaled by dpi / 96, its
+// font scaled and, beyond 96 dpi, an outline font; every caption whole inside its control, and
+// every control inside its frame.
+void everyScale() {
+    for (const UINT dpi : {120u, 144u, 192u, 96u}) {
+        RECT suggested;
+        GetWindowRect(window->hwnd(), &suggested);
+        SendMessageW(window->hwnd(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
+                     reinterpret_cast<LPARAM>(&suggested));
+        const auto scaled = [dpi](int twips) { return MulDiv(twips, int(dpi), 1440); };
+        check::row = "Form1 at " + std::to_string(dpi) + " dpi";
+        // Wine draws the title bar at the system's 96 dpi, so the window is sized for a frame a
+        // little larger than the one it gets: the client area holds the form, a few rows spare.
+        RECT client;
+        GetClientRect(window->hwnd(), &client);
+        CHECK_LE(scaled(kClientWidthTwips), client.right);
+        CHECK_LE(scaled(kClientHeightTwips), client.bottom);
+        for (const ControlSpec& entry : controlTable()) {
+            check::row = std::string(entry.name) + " at " + std::to_string(dpi) + " dpi";
+            HWND hwnd = named(entry.name);
+            const HWND container = GetParent(hwnd);
+            RECT r, inside;
+            GetWindowRect(hwnd, &r);
+            MapWindowPoints(nullptr, container, reinterpret_cast<POINT*>(&r), 2);
+            CHECK_EQ(r.left, scaled(entry.left));
+            CHECK_EQ(r.top, scaled(entry.top));
+            CHECK_EQ(r.right, scaled(entry.left) + scaled(entry.width));
+            CHECK_EQ(r.bottom, scaled(entry.top) + scaled(entry.height));
+            // Inside its frame or the window; a label's box may reach beyond, its text not.
+            GetClientRect(container, &inside);
+            if (entry.kind != Kind::Label) {
+                CHECK_LE(r.right, inside.right);
+                CHECK_LE(r.bottom, inside.bottom);
+            }
+
+            HWND drawn = entry.kind == Kind::Frame ? GetWindow(hwnd, GW_CHILD) : hwnd;
+            HDC dc = GetDC(drawn);
+            const HGDIOBJ old =
+                SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(drawn, WM_GETFONT, 0, 0)));
+            TEXTMETRICW metrics{};
+            GetTextMetricsW(dc, &metrics);
+            SelectObject(dc, old);
+            ReleaseDC(drawn, dc);
+            CHECK_EQ(metrics.tmHeight - metrics.tmInternalLeading,
+                     MulDiv(entry.font == FontRole::Default ? 8 : 12, int(dpi), 72));
+            if (dpi != USER_DEFAULT_SCREEN_DPI)
+                CHECK(metrics.tmPitchAndFamily & (TMPF_TRUETYPE | TMPF_VECTOR));
+
+            const std::wstring caption = toUtf16(entry.caption);
+            const int width = r.right - r.left, height = r.bottom - r.top;
+            if (entry.kind == Kind::OptionButton || entry.kind == Kind::CommandButton) {
+                SIZE ideal{width, 0};
+                SendMessageW(hwnd, BCM_GETIDEALSIZE, 0, reinterpret_cast<LPARAM>(&ideal));
+                CHECK_LE(ideal.cx, width);
+                CHECK_LE(ideal.cy, height);
+            } else if (entry.kind == Kind::Label && entry.font == FontRole::Default) {
+                const SIZE text = textSize(hwnd, caption, DT_WORDBREAK, width);
+                CHECK_LE(text.cy, height);
+                CHECK_LE(r.left + text.cx, inside.right);
+            } else if (entry.kind == Kind::Frame) {
+                // The caption stands on the border, a character's width in from each end.
+                CHECK_LE(textSize(drawn, caption, DT_SINGLELINE, 0).cx + 2 * metrics.tmAveCharWidth,
+                         width);
+            }
+        }
+        unitLabelsLevelWithTheirFields(dpi);
     }
 }
 
@@ -328,6 +416,7 @@ int main() {
     eventsThroughTheControls();
     keysAndTheLockedField();
     unitLabelsLevelWithTheirFields();
+    everyScale();
     std::printf("%d checks, %d failures\n", check::checks, check::failures);
     return check::failures;
 }

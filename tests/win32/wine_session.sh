@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The Windows tests' surroundings: an X server (Xvfb) and a Wine prefix inside the build folder,
-# made once before the tests run in parallel, with Wine's MS Sans Serif in its Fonts folder.
+# made once before the tests run in parallel, with Wine's MS Sans Serif and Tahoma (the message
+# font beyond 96 dpi) in its Fonts folder.
 # Usage: wine_session.sh start|stop BUILD_DIR
 set -u
 action=$1 build=$2
@@ -16,7 +17,7 @@ start)
     done
     "$0" stop "$build"
     rm -f "$build/wine-display"
-    setsid Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$build/wine-display" \
+    setsid Xvfb -displayfd 3 -screen 0 1920x1200x24 -nolisten tcp 3>"$build/wine-display" \
         >/dev/null 2>&1 </dev/null &
     echo $! >"$build/wine-xvfb.pid"
     for _ in $(seq 100); do
@@ -29,7 +30,7 @@ start)
         "$wine" wineboot -i >/dev/null 2>&1
         "$wineserver" -w
     fi
-    cp /usr/share/wine/fonts/*.fon "$WINEPREFIX/drive_c/windows/Fonts/"
+    cp /usr/share/wine/fonts/*.fon /usr/share/wine/fonts/tahoma*.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
     # One server for the whole run, so that parallel tests share it.
     "$wineserver" -p >/dev/null 2>&1 </dev/null
     echo "Wine prefix $WINEPREFIX on display $DISPLAY"
