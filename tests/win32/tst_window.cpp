@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Kalvoran.exe's window, in the test's own process under Wine: every control as the layout table
 // describes it, the tab order, the start state, exclusivity per container, the events through
-// the real controls, the message boxes, the key filter and the locked result field.
+// the real controls, the message boxes, the key filter, the locked result field, every screen
+// scale, and the names a screen reader reads through MSAA.
 #include <windows.h>
 
 #include <commctrl.h>
+#include <oleacc.h>
 #include <string>
 #include <vector>
 
@@ -53,10 +55,41 @@ void press(HWND hwnd, WPARAM key) {
     pump();
 }
 
-// Every message box is read and answered as it opens; whileOpen runs behind it.
+// What a screen reader asks through MSAA: the name, role and state of a window's client object.
+struct Announced {
+    std::wstring name;
+    long role = 0;
+    long state = 0;
+};
+Announced announced(HWND hwnd) {
+    Announced seen;
+    IAccessible* accessible = nullptr;
+    // __uuidof: the IID_IAccessible of mingw-w64's import library is not the one oleacc answers.
+    if (FAILED(AccessibleObjectFromWindow(hwnd, DWORD(OBJID_CLIENT), __uuidof(IAccessible),
+                                          reinterpret_cast<void**>(&accessible))))
+        return seen;
+    VARIANT self{};
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    BSTR name = nullptr;
+    if (accessible->get_accName(self, &name) == S_OK && name)
+        seen.name = name;
+    SysFreeString(name);
+    VARIANT role{}, state{};
+    if (accessible->get_accRole(self, &role) == S_OK && role.vt == VT_I4)
+        seen.role = role.lVal;
+    if (accessible->get_accState(self, &state) == S_OK && state.vt == VT_I4)
+        seen.state = state.lVal;
+    accessible->Release();
+    return seen;
+}
+
+// Every message box is read and answered as it opens; whileOpen runs behind it. announced: a
+// screen reader reads the same title and text.
 struct Box {
     std::wstring title, text;
     int icon;
+    bool announced = false;
 };
 std::vector<Box> boxes;
 void (*whileOpen)() = nullptr;
@@ -77,9 +110,12 @@ LRESULT CALLBACK boxHook(int code, WPARAM wParam, LPARAM lParam) {
     const auto box = reinterpret_cast<HWND>(wParam);
     if (code == HCBT_ACTIVATE && classOf(box) == L"#32770") {
         Box seen{textOf(box), {}, iconKind(box)};
+        seen.announced = announced(box).name == seen.title;
         for (HWND c = GetWindow(box, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT))
-            if (classOf(c) == L"Static" && !textOf(c).empty())
+            if (classOf(c) == L"Static" && !textOf(c).empty()) {
                 seen.text = textOf(c);
+                seen.announced = seen.announced && announced(c).name == seen.text;
+            }
         boxes.push_back(seen);
         if (whileOpen)
             whileOpen();
@@ -235,6 +271,8 @@ void eventsThroughTheControls() {
         CHECK_EQ(boxes[2].title, std::wstring(L"Felder nicht ausgefüllt"));
         CHECK_EQ(boxes[2].icon, 16);
     }
+    for (const Box& box : boxes)
+        CHECK(box.announced);
 }
 
 void keysAndTheLockedField() {
@@ -399,9 +437,28 @@ void everyScale() {
     }
 }
 
+// Every field by its name, every other control by its caption; Wine's MSAA gives the role of
+// an EDIT only.
+void screenReaderNames() {
+    check::row = "Form1 announced";
+    CHECK_EQ(announced(window->hwnd()).name, std::wstring(L"Der Kalvoran"));
+    for (const ControlSpec& entry : controlTable()) {
+        check::row = std::string(entry.name) + " announced";
+        const Announced seen = announced(named(entry.name));
+        if (entry.kind == Kind::TextField) {
+            CHECK_EQ(seen.name, toUtf16(entry.accessibleName));
+            CHECK_EQ(seen.role, long(ROLE_SYSTEM_TEXT));
+            CHECK_EQ(bool(seen.state & STATE_SYSTEM_READONLY), entry.name == "Text4");
+        } else {
+            CHECK_EQ(seen.name, toUtf16(entry.caption));
+        }
+    }
+}
+
 } // namespace
 
 int main() {
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     MainWindow main(GetModuleHandleW(nullptr));
     window = &main;
     main.show(SW_SHOWNORMAL);
@@ -417,6 +474,7 @@ int main() {
     keysAndTheLockedField();
     unitLabelsLevelWithTheirFields();
     everyScale();
+    screenReaderNames();
     std::printf("%d checks, %d failures\n", check::checks, check::failures);
     return check::failures;
 }
