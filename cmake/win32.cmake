@@ -55,7 +55,8 @@ set(CPACK_NSIS_DISPLAY_NAME Kalvoran)
 set(CPACK_NSIS_UNINSTALL_NAME Uninstall)
 set(CPACK_NSIS_MUI_ICON ${CMAKE_CURRENT_SOURCE_DIR}/packaging/kalvoran.ico)
 set(CPACK_NSIS_MUI_UNIICON ${CPACK_NSIS_MUI_ICON})
-set(CPACK_KALVORAN_PROGRAM Kalvoran.exe)
+get_target_property(program kalvoran OUTPUT_NAME)
+set(CPACK_KALVORAN_PROGRAM ${program}${CMAKE_EXECUTABLE_SUFFIX})
 # The uninstaller removes exactly the files installed, named in a fixed order (cpack would list
 # them in the order of the file system's directory); a file in use goes at the next start.
 set(installed ${CPACK_KALVORAN_PROGRAM})

@@ -27,7 +27,6 @@ cpack --config "$build/CPackConfig.cmake" -G NSIS -B "$work/out" >"$work/cpack.l
     { cat "$work/cpack.log"; fail "cpack"; exit 1; }
 run wineboot -i
 settle
-cp /usr/share/wine/fonts/*.fon "$WINEPREFIX/drive_c/windows/Fonts/"
 
 # What the prefix holds: every file and folder of drive C: and every registry key. Wine changes
 # a few keys of its own, so only what is new afterwards counts.

@@ -357,15 +357,24 @@ void unitLabelsLevelWithTheirFields(UINT dpi = USER_DEFAULT_SCREEN_DPI) {
     }
 }
 
-SIZE textSize(HWND control, std::wstring_view text, UINT format, int width) {
+// Runs measure(dc) with the control's font selected into a device context of the control.
+template <class Measure>
+auto withFont(HWND control, Measure measure) {
     HDC dc = GetDC(control);
     const HGDIOBJ old =
         SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)));
-    RECT r{0, 0, width, 0};
-    DrawTextW(dc, text.data(), int(text.size()), &r, format | DT_CALCRECT);
+    const auto result = measure(dc);
     SelectObject(dc, old);
     ReleaseDC(control, dc);
-    return {r.right, r.bottom};
+    return result;
+}
+
+SIZE textSize(HWND control, std::wstring_view text, UINT format, int width) {
+    return withFont(control, [&](HDC dc) {
+        RECT r{0, 0, width, 0};
+        DrawTextW(dc, text.data(), int(text.size()), &r, format | DT_CALCRECT);
+        return SIZE{r.right, r.bottom};
+    });
 }
 
 // As on a monitor of each scale: every control where the table puts it, scaled by dpi / 96, its
@@ -404,13 +413,11 @@ void everyScale() {
             }
 
             HWND drawn = entry.kind == Kind::Frame ? GetWindow(hwnd, GW_CHILD) : hwnd;
-            HDC dc = GetDC(drawn);
-            const HGDIOBJ old =
-                SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(drawn, WM_GETFONT, 0, 0)));
-            TEXTMETRICW metrics{};
-            GetTextMetricsW(dc, &metrics);
-            SelectObject(dc, old);
-            ReleaseDC(drawn, dc);
+            const TEXTMETRICW metrics = withFont(drawn, [](HDC dc) {
+                TEXTMETRICW m{};
+                GetTextMetricsW(dc, &m);
+                return m;
+            });
             CHECK_EQ(metrics.tmHeight - metrics.tmInternalLeading,
                      MulDiv(entry.font == FontRole::Default ? 8 : 12, int(dpi), 72));
             if (dpi != USER_DEFAULT_SCREEN_DPI)
