@@ -6,6 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/setup.sh
 source scripts/x_retry.sh
+source scripts/xvfb.sh
 kalvoran_setup xvfb libx11-dev libxdamage-dev
 runs=${1:-15}
 
@@ -14,11 +15,9 @@ cmake --build --preset release --target kalvoran empty_window first_paint >/dev/
 bin=build/release
 
 displayfile=$(mktemp)
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$displayfile" 2>/dev/null &
-xvfb=$!
-trap 'kill $xvfb 2>/dev/null; rm -f "$displayfile"' EXIT
-until [ -s "$displayfile" ]; do sleep 0.1; done
-export DISPLAY=":$(head -n1 "$displayfile")" QT_QPA_PLATFORM=xcb
+trap 'kill ${xvfb_pid:-} 2>/dev/null; rm -f "$displayfile"' EXIT
+start_xvfb 1280x1024x24 "$displayfile"
+export QT_QPA_PLATFORM=xcb
 
 # One warm-up each, so that both start from a warm file cache.
 x_retry "$bin/bench/first_paint" "$bin/kalvoran" >/dev/null

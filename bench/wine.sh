@@ -17,8 +17,8 @@ cmake --build --preset windows --target kalvoran empty_window >/dev/null
 build=$PWD/build/windows
 bash tests/win32/wine_session.sh start "$build" >/dev/null
 trap 'bash tests/win32/wine_session.sh stop "$build"' EXIT
+source tests/win32/wine_env.sh
 export DISPLAY=":$(cat "$build/wine-display")" WINEPREFIX="$build/wineprefix" WINEDEBUG=-all
-wine=$(command -v wine64 || echo /usr/lib/wine/wine64)
 paint() { x_retry build/release/bench/first_paint "$wine" "$1" | cut -d' ' -f2; }
 
 paint "$build/Kalvoran.exe" >/dev/null # warm-up

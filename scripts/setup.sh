@@ -12,32 +12,48 @@ kalvoran_clang_runtime() {
     [ -n "$major" ] && echo "libclang-rt-$major-dev"
 }
 
-kalvoran_setup() {
-    local wanted=("${kalvoran_packages[@]}" "$@") missing=() pkg
-    for pkg in "${wanted[@]}"; do
-        dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed' ||
-            missing+=("$pkg")
+# The given packages that are not installed, one a line.
+kalvoran_missing() {
+    local pkg
+    for pkg in "$@"; do
+        dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed' || echo "$pkg"
     done
+}
+
+# An index that fails to download (a mirror in the middle of a sync) fails `apt-get update`
+# as a whole, while the packages wanted may well be in the indexes that came: so only a failed
+# install stops the set-up, and it names what is still missing and apt's reason.
+kalvoran_setup() {
+    local missing
+    mapfile -t missing < <(kalvoran_missing "${kalvoran_packages[@]}" "$@")
     [ ${#missing[@]} -eq 0 ] && return 0
 
     local sudo=()
     if [ "$(id -u)" -ne 0 ]; then
         if ! command -v sudo >/dev/null; then
-            echo "Es fehlen Pakete: ${missing[*]}. Als root installieren mit:" \
-                "apt-get install ${missing[*]}" >&2
+            echo "Es fehlen Debian-Pakete: ${missing[*]}. Mit dem Passwort von root installieren:" >&2
+            echo "su -c 'apt-get update; apt-get install -y --no-install-recommends ${missing[*]}'" >&2
             exit 1
         fi
         sudo=(sudo)
     fi
     echo "Installiere: ${missing[*]}"
-    # Packages of another architecture (wine32:i386) need that architecture added first.
-    local arch
-    for arch in $(printf '%s\n' "${missing[@]}" | sed -n 's/.*:\(.*\)/\1/p' | sort -u); do
-        [ "$arch" = "$(dpkg --print-architecture)" ] ||
-            dpkg --print-foreign-architectures | grep -qx "$arch" ||
-            "${sudo[@]}" dpkg --add-architecture "$arch" || exit 1
-    done
-    "${sudo[@]}" apt-get update -q &&
-        DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -q --no-install-recommends \
-            "${missing[@]}"
+    local log
+    log=$(mktemp)
+    if ! "${sudo[@]}" apt-get update -q >"$log" 2>&1; then
+        echo "apt-get update ist nicht ganz gelungen ($(grep -m1 '^E:' "$log" || tail -n1 "$log"));" \
+            "die Installation versucht es mit den Paketlisten, die da sind."
+    fi
+    local status=0
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -q --no-install-recommends \
+        "${missing[@]}" > >(tee "$log") 2>&1 || status=$?
+    wait $! 2>/dev/null # tee has written everything
+    if [ $status -ne 0 ]; then
+        mapfile -t missing < <(kalvoran_missing "${missing[@]}")
+        echo "Nicht installiert: ${missing[*]}. apt-get sagt:" >&2
+        grep '^E:' "$log" >&2 || tail -n 5 "$log" >&2
+        rm -f "$log"
+        exit 1
+    fi
+    rm -f "$log"
 }

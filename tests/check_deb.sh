@@ -5,12 +5,10 @@
 # Usage: check_deb.sh BUILD_DIR
 set -uo pipefail
 build=$1
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-failed=0
-fail() { echo "FAIL: $*"; failed=1; }
-
-command -v dpkg-deb >/dev/null || { echo "SKIP: dpkg-deb missing"; exit 77; }
+source "$(dirname "$0")/../scripts/check_common.sh"
+need dpkg-deb dpkg
+need readelf binutils
+need lintian lintian
 # Packed twice: the same build gives the same bytes.
 for run in out again; do
     cpack --config "$build/CPackConfig.cmake" -G DEB -B "$work/$run" >"$work/cpack.log" 2>&1 ||
@@ -54,14 +52,12 @@ gzip -t "$work/root/usr/share/doc/kalvoran/changelog.gz" "$work/root/usr/share/m
 # Hardened as Debian builds its own: PIE, read-only relocations bound at start, stack
 # protector; and no compilers' notes.
 binary="$work/root/usr/bin/kalvoran"
-if command -v readelf >/dev/null; then
-    elf=$(readelf -W -h -d -l -S --dyn-syms "$binary")
-    grep -q 'Type: *DYN' <<<"$elf" || fail "not position-independent"
-    grep -q 'BIND_NOW' <<<"$elf" || fail "no BIND_NOW"
-    grep -q 'GNU_RELRO' <<<"$elf" || fail "no RELRO"
-    grep -q '__stack_chk_fail' <<<"$elf" || fail "no stack protector"
-    grep -q '\.comment' <<<"$elf" && fail ".comment section"
-fi
+elf=$(readelf -W -h -d -l -S --dyn-syms "$binary")
+grep -q 'Type: *DYN' <<<"$elf" || fail "not position-independent"
+grep -q 'BIND_NOW' <<<"$elf" || fail "no BIND_NOW"
+grep -q 'GNU_RELRO' <<<"$elf" || fail "no RELRO"
+grep -q '__stack_chk_fail' <<<"$elf" || fail "no stack protector"
+grep -q '\.comment' <<<"$elf" && fail ".comment section"
 
 depends=$(dpkg-deb -f "$deb" Depends)
 for dep in libqt6widgets6 libqt6gui6 libqt6core6 libc6 fonts-liberation2; do
@@ -69,11 +65,6 @@ for dep in libqt6widgets6 libqt6gui6 libqt6core6 libc6 fonts-liberation2; do
 done
 [ "$(dpkg-deb -f "$deb" Version)" = "1.1.9" ] || fail "version"
 
-if command -v lintian >/dev/null; then
-    lintian -I -E --pedantic "$deb" 2>/dev/null | tee "$work/lintian.txt"
-    [ -s "$work/lintian.txt" ] && fail "lintian has remarks"
-else
-    echo "lintian not installed: not run"
-fi
-[ $failed -eq 0 ] && echo "package checks passed: $(basename "$deb")"
-exit $failed
+lintian -I -E --pedantic "$deb" 2>/dev/null | tee "$work/lintian.txt"
+[ -s "$work/lintian.txt" ] && fail "lintian has remarks"
+finish "$(basename "$deb") package"

@@ -5,22 +5,17 @@
 # Usage: check_packaging.sh SOURCE_DIR BUILD_DIR
 set -uo pipefail
 src=$1 build=$2
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-failed=0 skipped=()
+source "$src/scripts/check_common.sh"
+need desktop-file-validate desktop-file-utils
+need appstreamcli appstream
+[ -x /usr/libexec/appstreamcli-compose ] ||
+    { echo "FAIL: appstreamcli compose is missing: install the Debian package appstream-compose (./test.sh installs it)"; exit 1; }
 
-fail() { echo "FAIL: $*"; failed=1; }
-
-if command -v desktop-file-validate >/dev/null; then
-    desktop-file-validate "$src/packaging/de.kalvoran.Kalvoran.desktop" || fail "desktop entry"
-    grep -qx 'Comment=Programm zur Errechnung des el. Widerstands' "$src/packaging/de.kalvoran.Kalvoran.desktop" ||
-        fail "desktop entry comment"
-else skipped+=(desktop-file-validate); fi
-
-if command -v appstreamcli >/dev/null; then
-    appstreamcli validate --no-net "$src/packaging/de.kalvoran.Kalvoran.metainfo.xml" || fail "AppStream metadata"
-    grep -q '<release version="1.1.9"' "$src/packaging/de.kalvoran.Kalvoran.metainfo.xml" || fail "release 1.1.9"
-else skipped+=(appstreamcli); fi
+desktop-file-validate "$src/packaging/de.kalvoran.Kalvoran.desktop" || fail "desktop entry"
+grep -qx 'Comment=Programm zur Errechnung des el. Widerstands' "$src/packaging/de.kalvoran.Kalvoran.desktop" ||
+    fail "desktop entry comment"
+appstreamcli validate --no-net "$src/packaging/de.kalvoran.Kalvoran.metainfo.xml" || fail "AppStream metadata"
+grep -q '<release version="1.1.9"' "$src/packaging/de.kalvoran.Kalvoran.metainfo.xml" || fail "release 1.1.9"
 
 # The program file's icon is committed for the Windows build, which has no Qt to make it; it is
 # still the XPM's, byte for byte. (The Windows build's own tests read its version record back.)
@@ -46,15 +41,11 @@ unlicensed=$(cd "$src" && git ls-files 2>/dev/null | grep -Ev '^(LICENSE|REUSE.t
 grep -rqi 'Alle Rechte vorbehalten' "$src/packaging" "$src/README.md" && fail "all rights reserved"
 
 # A software centre's catalog, made as a distribution makes it: Kalvoran listed with its icon.
-if [ -x /usr/libexec/appstreamcli-compose ]; then
-    appstreamcli compose --no-net --result-root="$work/catalog" --origin=kalvoran "$work/root" \
-        >"$work/compose.log" 2>&1 || { cat "$work/compose.log"; fail "appstreamcli compose"; }
-    catalog=$(zcat "$work/catalog/usr/share/swcatalog/xml/kalvoran.xml.gz" 2>/dev/null)
-    grep -q '<id>de.kalvoran.Kalvoran</id>' <<<"$catalog" || fail "not in the catalog"
-    grep -q '<icon type="cached" width="128" height="128">' <<<"$catalog" || fail "catalog without icon"
-    [ -z "$(find "$work/catalog" -path '*hints*' -type f)" ] || fail "compose hints: $(find "$work/catalog" -path '*hints*' -type f -exec zcat -f {} +)"
-else skipped+=(appstreamcli-compose); fi
+appstreamcli compose --no-net --result-root="$work/catalog" --origin=kalvoran "$work/root" \
+    >"$work/compose.log" 2>&1 || { cat "$work/compose.log"; fail "appstreamcli compose"; }
+catalog=$(zcat "$work/catalog/usr/share/swcatalog/xml/kalvoran.xml.gz" 2>/dev/null)
+grep -q '<id>de.kalvoran.Kalvoran</id>' <<<"$catalog" || fail "not in the catalog"
+grep -q '<icon type="cached" width="128" height="128">' <<<"$catalog" || fail "catalog without icon"
+[ -z "$(find "$work/catalog" -path '*hints*' -type f)" ] || fail "compose hints: $(find "$work/catalog" -path '*hints*' -type f -exec zcat -f {} +)"
 
-[ ${#skipped[@]} -eq 0 ] || echo "not checked here, tool missing: ${skipped[*]}"
-[ $failed -eq 0 ] && echo "packaging checks passed"
-exit $failed
+finish packaging

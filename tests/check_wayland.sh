@@ -7,9 +7,10 @@
 # Usage: check_wayland.sh KALVORAN STATES_TEST
 set -u
 bin=$1 states=$2
-command -v weston >/dev/null || { echo "SKIP: weston is not installed (./test.sh installs it)"; exit 77; }
+command -v weston >/dev/null ||
+    { echo "FAIL: weston is missing: install the Debian package weston (./test.sh installs it)"; exit 1; }
 ls /usr/lib/*/qt6/plugins/platforms/libqwayland-generic.so >/dev/null 2>&1 ||
-    { echo "SKIP: Qt's Wayland platform (qt6-wayland) is not installed"; exit 77; }
+    { echo "FAIL: Qt's Wayland platform is missing: install the Debian package qt6-wayland (./test.sh installs it)"; exit 1; }
 runtime=$(mktemp -d)
 chmod 700 "$runtime"
 trap 'kill $(jobs -p) 2>/dev/null; rm -rf "$runtime"' EXIT

@@ -8,13 +8,13 @@
 set -u
 bin=$1 src=$2
 source "$src/scripts/x_retry.sh"
-for tool in xprop import compare; do
-    command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed (./test.sh installs it)"; exit 77; }
-done
-work=$(mktemp -d)
-trap 'kill $(jobs -p) 2>/dev/null; rm -rf "$work"' EXIT
-failed=0
-fail() { echo "FAIL: $*"; failed=1; }
+source "$src/scripts/check_common.sh"
+need xprop x11-utils
+need import imagemagick
+need compare imagemagick
+need openbox openbox
+need wmctrl wmctrl
+at_exit 'kill $(jobs -p) 2>/dev/null'
 
 # Starts the program with the given arguments and waits for its window: sets PID and WID.
 # A program whose connection the X server refused ends at once; it is started again.
@@ -63,22 +63,20 @@ kill "$PID"
 
 # Under a window manager, a request for fullscreen or maximize is turned back: the window keeps
 # its size and its title bar.
-if command -v openbox >/dev/null && command -v wmctrl >/dev/null; then
-    openbox --sm-disable >/dev/null 2>&1 &
-    wm=$!
+openbox --sm-disable >/dev/null 2>&1 &
+wm=$!
+sleep 1
+show || fail "no window under openbox"
+for request in fullscreen maximized_vert,maximized_horz; do
+    x_retry wmctrl -i -r "$WID" -b add,$request
     sleep 1
-    show || fail "no window under openbox"
-    for request in fullscreen maximized_vert,maximized_horz; do
-        x_retry wmctrl -i -r "$WID" -b add,$request
-        sleep 1
-        state=$(x_retry xprop -id "$WID" _NET_WM_STATE)
-        size=$(x_retry xdotool getwindowgeometry "$WID" | sed -n 's/ *Geometry: //p')
-        [[ "$state" != *FULLSCREEN* && "$state" != *MAXIMIZED* && "$size" = 468x448 ]] ||
-            fail "after $request: $state, $size"
-    done
-    kill "$PID" "$wm"
-    wait "$PID" "$wm" 2>/dev/null
-else echo "not checked here, tool missing: openbox or wmctrl"; fi
+    state=$(x_retry xprop -id "$WID" _NET_WM_STATE)
+    size=$(x_retry xdotool getwindowgeometry "$WID" | sed -n 's/ *Geometry: //p')
+    [[ "$state" != *FULLSCREEN* && "$state" != *MAXIMIZED* && "$size" = 468x448 ]] ||
+        fail "after $request: $state, $size"
+done
+kill "$PID" "$wm"
+wait "$PID" "$wm" 2>/dev/null
 
 out=$(env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb "$bin" 2>&1)
 status=$?
@@ -86,5 +84,4 @@ status=$?
 [ "$(echo "$out" | wc -l)" -eq 1 ] && [[ "$out" == "Kalvoran braucht eine grafische Sitzung"* ]] ||
     fail "without a display: $out"
 
-[ $failed -eq 0 ] && echo "X11 window checks passed"
-exit $failed
+finish "X11 window"

@@ -9,17 +9,13 @@
 set -u
 build=$1 probe=$2
 here=$(dirname "$0")
-wine=$(command -v wine)
-[ -n "$wine" ] && [ -x /usr/lib/wine/wine ] ||
-    { echo "SKIP: wine32:i386 is not installed (./test.sh installs it)"; exit 77; }
-wineserver=$(command -v wineserver || echo /usr/lib/wine/wineserver)
-work=$(mktemp -d)
-export WINEPREFIX=$work/prefix WINEDEBUG=-all,err+winediag WINEDLLOVERRIDES="mscoree,mshtml="
-export DISPLAY=":$(cat "$build/wine-display")"
-trap '"$wineserver" -k 2>/dev/null; rm -rf "$work"' EXIT
+source "$here/../../scripts/check_common.sh"
 source "$here/../../scripts/x_retry.sh"
-failed=0
-fail() { echo "FAIL: $*"; failed=1; }
+source "$here/wine_env.sh"
+need makensis nsis
+export WINEPREFIX=$work/prefix
+export DISPLAY=":$(cat "$build/wine-display")"
+at_exit '"$wineserver" -k 2>/dev/null'
 run() { x_retry "$wine" "$@" >/dev/null; }
 settle() { "$wineserver" -w; } # every Windows process of the prefix has ended
 
@@ -79,5 +75,4 @@ left=$(comm -13 "$work/before" "$work/after")
 [ -z "$left" ] || fail "left behind: $left"
 grep -il kalvoran "$WINEPREFIX"/*.reg && fail "the registry still names Kalvoran"
 
-[ $failed -eq 0 ] && echo "installer checks passed"
-exit $failed
+finish installer

@@ -8,18 +8,19 @@ exe=$1 probe=$2
 here=$(dirname "$0")
 build=$(cd "$(dirname "$exe")" && pwd)
 export DISPLAY=":$(cat "$build/wine-display")"
-for tool in xdotool xclip; do
-    command -v $tool >/dev/null || { echo "SKIP: $tool is not installed (./test.sh installs it)"; exit 77; }
-done
+source "$here/../../scripts/check_common.sh"
 source "$here/../../scripts/x_retry.sh"
-failed=0
+need xdotool xdotool
+need xclip xclip
 
 bash "$here/wine.sh" "$exe" >/dev/null 2>&1 &
 program=$!
 # Closed as by its close box; nothing of the program or the clipboard owner outlives the test.
-trap 'bash "$here/wine.sh" "$probe" close; pkill -f "xclip -selection clipboard"; wait $program' EXIT
+clipboard=
+at_exit 'bash "$here/wine.sh" "$probe" close; wait $program'
+at_exit '[ -z "$clipboard" ] || kill $clipboard 2>/dev/null'
 window=$(x_retry xdotool search --sync --onlyvisible --name '^Der Kalvoran$' | head -n1)
-[ -n "$window" ] || { echo "FAIL: no window"; exit 1; }
+[ -n "$window" ] || { fail "no window"; exit 1; }
 x_retry xdotool windowfocus --sync "$window"
 sleep 0.5
 
@@ -28,11 +29,20 @@ shows() { bash "$here/wine.sh" "$probe" | tr -d '\r'; }
 field() { x_retry xdotool mousemove --window "$window" $(($1 + 40)) $(($2 + 15)) click 1; sleep 0.2; }
 expect() { # expect WHAT LINE: the probe shows LINE
     if ! shows | grep -qxF -- "$2"; then
-        echo "FAIL: $1: want ${2:0:60}, the window shows:"; shows | cut -c1-60; failed=1
+        fail "$1: want ${2:0:60}, the window shows:"; shows | cut -c1-60
     fi
 }
 keys() { x_retry xdotool key --delay 30 "$@"; }
-paste() { printf '%s' "$1" | xclip -selection clipboard -i >/dev/null 2>&1; sleep 0.3; keys ctrl+v; }
+# The clipboard's owner is an xclip in the foreground, ended by its process id; it ends by itself
+# when the next one takes the clipboard over.
+paste() {
+    [ -z "$clipboard" ] || kill $clipboard 2>/dev/null
+    printf '%s' "$1" >"$work/clip"
+    xclip -quiet -selection clipboard -i "$work/clip" >/dev/null 2>&1 &
+    clipboard=$!
+    sleep 0.3
+    keys ctrl+v
+}
 
 # Text1 has the focus at start.
 x_retry xdotool type --delay 30 '1x2.,5-E ä+'
@@ -40,7 +50,7 @@ keys ctrl+minus ctrl+period ctrl+shift+e shift+KP_Add KP_Subtract KP_Decimal ctr
     alt+KP_Divide super+e Return Escape
 expect "typed junk and modifiers swallowed" "Text1=12,5"
 expect "Enter and Escape press no button" "Text4="
-shows | grep -q '^box=' && { echo "FAIL: a message box opened"; failed=1; }
+shows | grep -q '^box=' && fail "a message box opened"
 keys BackSpace
 expect "backspace" "Text1=12,"
 
@@ -53,5 +63,4 @@ field 24 240 # Text5
 paste "$digits"
 expect "a 40,000-digit paste kept whole" "Text5=$digits"
 
-[ $failed -eq 0 ] && echo "keys checks passed"
-exit $failed
+finish keys

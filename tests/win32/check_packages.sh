@@ -8,11 +8,11 @@
 set -u
 build=$1 src=$2 probe=$3
 here=$(dirname "$0")
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-failed=0
-fail() { echo "FAIL: $*"; failed=1; }
-command -v makensis >/dev/null || { echo "SKIP: makensis is not installed (./test.sh installs it)"; exit 77; }
+source "$here/../../scripts/check_common.sh"
+need makensis nsis
+need xdotool xdotool
+[ -x /usr/bin/python3 ] && /usr/bin/python3 -c 'import pefile' 2>/dev/null ||
+    { echo "FAIL: pefile is missing: install the Debian package python3-pefile (./test.sh installs it)"; exit 1; }
 
 pack() { # pack BUILD OUT
     cpack --config "$1/CPackConfig.cmake" -B "$2" >"$work/cpack.log" 2>&1 ||
@@ -73,5 +73,4 @@ window=$(timeout 60 xdotool search --sync --onlyvisible --name '^Der Kalvoran$' 
 bash "$here/wine.sh" "$probe" close
 wait $program
 
-[ $failed -eq 0 ] && echo "package checks passed"
-exit $failed
+finish package

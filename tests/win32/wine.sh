@@ -7,8 +7,8 @@
 set -u
 build=${KALVORAN_WINE_BUILD:-$(cd "$(dirname "$1")" && pwd)}
 while [ ! -f "$build/CMakeCache.txt" ] && [ "$build" != / ]; do build=$(dirname "$build"); done
-export WINEPREFIX="$build/wineprefix" WINEDEBUG=-all,err+winediag WINEDLLOVERRIDES="mscoree,mshtml="
+source "$(dirname "$0")/wine_env.sh"
+export WINEPREFIX="$build/wineprefix"
 [ -s "$build/wine-display" ] && export DISPLAY=":$(cat "$build/wine-display")"
-wine=$(command -v wine64 || echo /usr/lib/wine/wine64)
 source "$(dirname "$0")/../../scripts/x_retry.sh"
 x_retry "$wine" "$@"

@@ -6,26 +6,20 @@
 # Usage: wine_session.sh start|stop BUILD_DIR
 set -u
 action=$1 build=$2
-export WINEPREFIX="$build/wineprefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-wine=$(command -v wine64 || echo /usr/lib/wine/wine64)
-wineserver=$(command -v wineserver || echo /usr/lib/wine/wineserver)
+here=$(dirname "$0")
+source "$here/wine_env.sh"
+export WINEPREFIX="$build/wineprefix"
 
 case $action in
 start)
-    for tool in Xvfb "$wine"; do
-        command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed (./test.sh installs it)"; exit 77; }
+    source "$here/../../scripts/xvfb.sh"
+    for tool in Xvfb:xvfb "$wine":wine64 "$wineserver":wine64; do
+        [ -x "$(command -v "${tool%:*}")" ] ||
+            { echo "FAIL: ${tool%:*} is missing: install the Debian package ${tool#*:} (./test.sh installs it)"; exit 1; }
     done
     "$0" stop "$build"
-    rm -f "$build/wine-display"
-    setsid Xvfb -displayfd 3 -screen 0 1920x1200x24 -nolisten tcp 3>"$build/wine-display" \
-        >/dev/null 2>&1 </dev/null &
-    echo $! >"$build/wine-xvfb.pid"
-    for _ in $(seq 100); do
-        [ -s "$build/wine-display" ] && break
-        sleep 0.1
-    done
-    [ -s "$build/wine-display" ] || { echo "Xvfb did not start"; exit 1; }
-    export DISPLAY=":$(cat "$build/wine-display")"
+    start_xvfb 1920x1200x24 "$build/wine-display" || exit 1
+    echo "$xvfb_pid" >"$build/wine-xvfb.pid"
     if [ ! -f "$WINEPREFIX/system.reg" ]; then
         "$wine" wineboot -i >/dev/null 2>&1
         "$wineserver" -w
