@@ -11,6 +11,7 @@ add_library(kalvoran_win32 STATIC
     ui/win32/level.cpp
     ui/win32/main_window.cpp
     ui/win32/option_keys.cpp
+    ui/win32/overlaps.cpp
     ui/win32/window_class.cpp
 )
 target_link_libraries(kalvoran_win32 PUBLIC kalvoran_core comctl32 imm32 gdi32 user32)

@@ -25,6 +25,7 @@ enum class Field {
 
 // The window and its frames. Option buttons are exclusive within their immediate container only.
 enum class Container { Form1, Frame1, Frame2, Frame3, Frame4, Frame5, Frame6 };
+inline constexpr std::size_t kContainerCount = static_cast<std::size_t>(Container::Frame6) + 1;
 
 // The twenty-seven option buttons.
 // clang-format off

@@ -11,9 +11,9 @@ namespace {
 constexpr UINT_PTR kSubclassId = 1;
 
 // The control codes of Ctrl+A, Ctrl+C, Ctrl+V, Ctrl+X and Ctrl+Z.
-constexpr WPARAM kSelectAll = 1;
+constexpr WPARAM kSelectAll = 1, kCopy = 3, kPaste = 22, kCut = 24, kUndo = 26;
 bool isFieldCommand(WPARAM code) {
-    return code == kSelectAll || code == 3 || code == 22 || code == 24 || code == 26;
+    return code == kSelectAll || code == kCopy || code == kPaste || code == kCut || code == kUndo;
 }
 
 // The unit as the handler leaves it; 0 for a dropped one.
@@ -58,6 +58,24 @@ LRESULT CALLBACK fieldProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam
         if (const wchar_t kept = judge(*handler, static_cast<wchar_t>(wParam)))
             return DefSubclassProc(edit, message, kept, lParam);
         return 0;
+    case WM_UNICHAR: {
+        // Another program's characters, as UTF-32: judged unit by unit like typed ones.
+        if (wParam == UNICODE_NOCHAR)
+            return TRUE;
+        if (wParam > 0x10FFFF || (wParam >= 0xD800 && wParam <= 0xDFFF))
+            return FALSE;
+        wchar_t units[2];
+        int count = 1;
+        units[0] = static_cast<wchar_t>(wParam);
+        if (wParam > 0xFFFF) {
+            units[0] = static_cast<wchar_t>(0xD800 + ((wParam - 0x10000) >> 10));
+            units[1] = static_cast<wchar_t>(0xDC00 + ((wParam - 0x10000) & 0x3FF));
+            count = 2;
+        }
+        for (int i = 0; i < count; ++i)
+            SendMessageW(edit, WM_CHAR, units[i], lParam);
+        return FALSE;
+    }
     case WM_IME_COMPOSITION:
         if (lParam & GCS_RESULTSTR) {
             insertComposition(edit, *handler);

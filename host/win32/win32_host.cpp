@@ -9,7 +9,30 @@
 namespace kalvoran {
 namespace {
 
-constexpr UINT_PTR kLockId = 2;
+constexpr UINT_PTR kGuardId = 2;
+
+// Whether the message may change an EDIT's text: Ctrl+A and Ctrl+C do not, nor do the keys that
+// move the caret.
+bool changesText(UINT message, WPARAM wParam) {
+    switch (message) {
+    case WM_CHAR:
+        return wParam != 1 && wParam != 3;
+    case WM_KEYDOWN:
+        return wParam == VK_DELETE || wParam == VK_INSERT || wParam == VK_BACK;
+    case WM_SETTEXT:
+    case EM_REPLACESEL:
+    case WM_PASTE:
+    case WM_CUT:
+    case WM_CLEAR:
+    case WM_UNDO:
+    case EM_UNDO:
+    case WM_UNICHAR:
+    case WM_IME_CHAR:
+    case WM_IME_COMPOSITION:
+        return true;
+    }
+    return false;
+}
 
 std::size_t index(Field f) { return static_cast<std::size_t>(f); }
 std::size_t index(Option o) { return static_cast<std::size_t>(o); }
@@ -20,8 +43,7 @@ void Win32Host::addField(Field field, HWND edit) {
     m_fields[index(field)] = edit;
     // No length limit: the EDIT's default of 30,000 characters is lifted.
     SendMessageW(edit, EM_SETLIMITTEXT, 0, 0);
-    if (field == Field::Text4)
-        SetWindowSubclass(edit, lockedProc, kLockId, reinterpret_cast<DWORD_PTR>(this));
+    SetWindowSubclass(edit, guardProc, kGuardId, reinterpret_cast<DWORD_PTR>(this));
 }
 
 void Win32Host::addOption(Option option, HWND button) {
@@ -115,25 +137,32 @@ void Win32Host::unload() {
     PostMessageW(m_window, WM_CLOSE, 0, 0);
 }
 
-// The result field refuses every change from outside: typing and pasting (read-only already),
-// and text set by other programs or assistive technology.
-LRESULT CALLBACK Win32Host::lockedProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam,
-                                       UINT_PTR, DWORD_PTR data) {
+// No field changes behind an open message box, and the result field changes only by the host,
+// whatever sends the message: the user, another program or assistive technology. The result
+// field stays read-only.
+LRESULT CALLBACK Win32Host::guardProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam,
+                                      UINT_PTR, DWORD_PTR data) {
     const auto* host = reinterpret_cast<const Win32Host*>(data);
+    const bool locked = edit == host->m_fields[index(Field::Text4)];
     switch (message) {
-    case WM_SETTEXT:
-    case EM_REPLACESEL:
-    case WM_PASTE:
-    case WM_CUT:
-    case WM_CLEAR:
-    case WM_UNDO:
-    case EM_UNDO:
-        if (!host->m_writing)
-            return message == WM_SETTEXT ? FALSE : 0;
+    case EM_SETREADONLY:
+        if (locked)
+            wParam = TRUE;
+        break;
+    case WM_STYLECHANGING:
+        if (auto* change = reinterpret_cast<STYLESTRUCT*>(lParam);
+            locked && change && wParam == WPARAM(GWL_STYLE))
+            change->styleNew |= ES_READONLY;
         break;
     case WM_NCDESTROY:
-        RemoveWindowSubclass(edit, lockedProc, kLockId);
+        RemoveWindowSubclass(edit, guardProc, kGuardId);
         break;
+    default:
+        if (changesText(message, wParam) && !host->m_writing && (locked || host->m_boxOpen)) {
+            if (message == WM_UNICHAR && wParam == UNICODE_NOCHAR)
+                return TRUE;
+            return 0; // FALSE for WM_SETTEXT: refused
+        }
     }
     return DefSubclassProc(edit, message, wParam, lParam);
 }

@@ -41,8 +41,8 @@ protected:
     void clear(Option option) override;
 
 private:
-    static LRESULT CALLBACK lockedProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam,
-                                       UINT_PTR, DWORD_PTR data);
+    static LRESULT CALLBACK guardProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam,
+                                      UINT_PTR, DWORD_PTR data);
     // Tab reaches a container's selected button, or its first when none is selected.
     void updateTabStop(Container container);
 

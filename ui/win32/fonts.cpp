@@ -3,6 +3,9 @@
 
 #include <cwchar>
 #include <string>
+#include <utility>
+
+#include "ui/win32/gdi.h"
 
 namespace kalvoran {
 namespace {
@@ -12,15 +15,13 @@ bool installed(const wchar_t* face) {
     wanted.lfCharSet = ANSI_CHARSET;
     wcsncpy(wanted.lfFaceName, face, LF_FACESIZE - 1);
     bool found = false;
-    HDC screen = GetDC(nullptr);
     EnumFontFamiliesExW(
-        screen, &wanted,
+        ScopedDC(nullptr), &wanted,
         [](const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found) {
             *reinterpret_cast<bool*>(found) = true;
             return 0;
         },
         reinterpret_cast<LPARAM>(&found), 0);
-    ReleaseDC(nullptr, screen);
     return found;
 }
 
@@ -37,8 +38,7 @@ std::wstring face(UINT dpi) {
 
 } // namespace
 
-void Fonts::make(UINT dpi) {
-    release();
+Fonts::Fonts(UINT dpi) {
     const std::wstring family = face(dpi);
     for (FontRole role : {FontRole::Default, FontRole::Large, FontRole::LargeBold}) {
         const int points = role == FontRole::Default ? 8 : 12;
@@ -48,6 +48,12 @@ void Fonts::make(UINT dpi) {
                         ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                         DEFAULT_PITCH | FF_SWISS, family.c_str());
     }
+}
+
+Fonts& Fonts::operator=(Fonts&& other) noexcept {
+    std::swap(m_fonts, other.m_fonts);
+    other.release();
+    return *this;
 }
 
 void Fonts::release() {

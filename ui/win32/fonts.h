@@ -15,12 +15,14 @@ namespace kalvoran {
 class Fonts {
 public:
     Fonts() = default;
+    // The three fonts for dpi.
+    explicit Fonts(UINT dpi);
     Fonts(const Fonts&) = delete;
     Fonts& operator=(const Fonts&) = delete;
+    // The fonts replaced are deleted only here, so set the new ones on every control first.
+    Fonts& operator=(Fonts&& other) noexcept;
     ~Fonts() { release(); }
 
-    // Makes the three fonts anew for dpi; the old ones are deleted.
-    void make(UINT dpi);
     HFONT operator[](FontRole role) const { return m_fonts[static_cast<std::size_t>(role)]; }
 
 private:

@@ -4,6 +4,8 @@
 #include <commctrl.h>
 #include <string>
 
+#include "ui/win32/gdi.h"
+
 namespace kalvoran {
 namespace {
 
@@ -11,13 +13,10 @@ constexpr UINT_PTR kCentreId = 4;
 constexpr UINT_PTR kLevelId = 5;
 
 int lineHeight(HWND control) {
-    HDC dc = GetDC(control);
-    HGDIOBJ old =
-        SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)));
+    const ScopedDC dc(control);
+    const ScopedSelect font(dc, fontOf(control));
     TEXTMETRICW metrics{};
     GetTextMetricsW(dc, &metrics);
-    SelectObject(dc, old);
-    ReleaseDC(control, dc);
     return metrics.tmHeight;
 }
 
@@ -52,14 +51,13 @@ LRESULT CALLBACK centredProc(HWND field, UINT message, WPARAM wParam, LPARAM lPa
         OffsetRect(&client, -outer.left, -outer.top);
         OffsetRect(&outer, -outer.left, -outer.top);
         InflateRect(&outer, -GetSystemMetrics(SM_CXEDGE), -GetSystemMetrics(SM_CYEDGE));
-        HDC dc = GetWindowDC(field);
+        const ScopedDC dc(field, ScopedDC::Whole);
         const bool locked = GetWindowLongW(field, GWL_STYLE) & ES_READONLY;
         HBRUSH brush = background(field, dc, locked ? WM_CTLCOLORSTATIC : WM_CTLCOLOREDIT);
         const RECT above{outer.left, outer.top, outer.right, client.top};
         const RECT below{outer.left, client.bottom, outer.right, outer.bottom};
         FillRect(dc, &above, brush);
         FillRect(dc, &below, brush);
-        ReleaseDC(field, dc);
         return 0;
     }
     case WM_NCHITTEST: {
@@ -92,13 +90,13 @@ LRESULT CALLBACK levelledProc(HWND label, UINT message, WPARAM wParam, LPARAM lP
         FillRect(dc, &client, background(label, dc, WM_CTLCOLORSTATIC));
         std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(label)) + 1, L'\0');
         text.resize(static_cast<std::size_t>(GetWindowTextW(label, text.data(), int(text.size()))));
-        HGDIOBJ old =
-            SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(label, WM_GETFONT, 0, 0)));
-        SetBkMode(dc, TRANSPARENT);
-        OffsetRect(&client, 0, static_cast<int>(static_cast<INT_PTR>(data)));
-        client.bottom += GetSystemMetrics(SM_CYSCREEN); // clipped by the label, not by the text box
-        DrawTextW(dc, text.c_str(), -1, &client, DT_LEFT | DT_NOPREFIX | DT_SINGLELINE);
-        SelectObject(dc, old);
+        {
+            const ScopedSelect font(dc, fontOf(label));
+            SetBkMode(dc, TRANSPARENT);
+            OffsetRect(&client, 0, static_cast<int>(static_cast<INT_PTR>(data)));
+            client.bottom += GetSystemMetrics(SM_CYSCREEN); // clipped by the label, not the box
+            DrawTextW(dc, text.c_str(), -1, &client, DT_LEFT | DT_NOPREFIX | DT_SINGLELINE);
+        }
         EndPaint(label, &paint);
         return 0;
     }

@@ -9,7 +9,15 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
         kalvoran::MainWindow window(instance);
         window.show(show);
         MSG message;
-        while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        for (;;) {
+            const BOOL got = GetMessageW(&message, nullptr, 0, 0);
+            // The program ends when its window is gone; a WM_QUIT posted from outside before
+            // then would lose what is typed.
+            if (got == -1 || (got == 0 && !window.hwnd()))
+                break;
+            // The system sends WM_DPICHANGED; a posted one comes from another program.
+            if (got == 0 || message.message == WM_DPICHANGED)
+                continue;
             // Tab, the arrow keys and Enter, as in a dialog.
             if (!window.hwnd() || !IsDialogMessageW(window.hwnd(), &message)) {
                 TranslateMessage(&message);

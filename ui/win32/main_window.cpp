@@ -13,6 +13,7 @@
 #include "ui/win32/frame.h"
 #include "ui/win32/level.h"
 #include "ui/win32/option_keys.h"
+#include "ui/win32/overlaps.h"
 #include "ui/win32/window_class.h"
 
 namespace kalvoran {
@@ -26,6 +27,14 @@ constexpr int kFirstId = 100;
 constexpr int kIconResource = 1;
 
 int scaled(int twips, UINT dpi) { return MulDiv(twips, static_cast<int>(dpi), 1440); }
+
+RECT scaledRect(const ControlSpec& entry, UINT dpi) {
+    const int left = scaled(entry.left, dpi), top = scaled(entry.top, dpi);
+    return {left, top, left + scaled(entry.width, dpi), top + scaled(entry.height, dpi)};
+}
+
+// From 50 % to 1000 %: a WM_DPICHANGED outside that range comes from no monitor.
+bool plausible(UINT dpi) { return dpi >= 48 && dpi <= 960; }
 
 struct ControlClass {
     const wchar_t* name;
@@ -159,19 +168,24 @@ void MainWindow::bindEvents() {
     bindOptionHandlers(m_host);
     for (const KeyPressBinding& binding : kKeyPressBindings)
         m_host.addKeyPress(binding.field, [this, handler = binding.handler](short& KeyAscii) {
-            dispatch(m_host, [&] { handler(KeyAscii); });
+            // Behind an open message box nothing runs, and nothing is typed.
+            if (!m_host.accepting())
+                KeyAscii = 0;
+            else
+                dispatch(m_host, [&] { handler(KeyAscii); });
         });
 }
 
 void MainWindow::layout(UINT dpi) {
-    m_fonts.make(dpi);
+    // The old fonts stay until every control has its new one.
+    Fonts fonts(dpi);
     const std::span<const ControlSpec> table = controlTable();
     for (std::size_t i = 0; i < table.size(); ++i) {
         const ControlSpec& entry = table[i];
-        MoveWindow(m_controls[i], scaled(entry.left, dpi), scaled(entry.top, dpi),
-                   scaled(entry.width, dpi), scaled(entry.height, dpi), FALSE);
-        SendMessageW(m_controls[i], WM_SETFONT, reinterpret_cast<WPARAM>(m_fonts[entry.font]),
+        SendMessageW(m_controls[i], WM_SETFONT, reinterpret_cast<WPARAM>(fonts[entry.font]),
                      FALSE);
+        const RECT r = scaledRect(entry, dpi);
+        MoveWindow(m_controls[i], r.left, r.top, r.right - r.left, r.bottom - r.top, FALSE);
     }
     // The unit labels stand level with the field of their container.
     for (std::size_t label = 0; label < table.size(); ++label)
@@ -180,18 +194,40 @@ void MainWindow::layout(UINT dpi) {
                 table[field].kind == Kind::TextField && table[field].parent == table[label].parent)
                 levelWithField(m_controls[label], m_controls[field]);
     for (HWND name : m_names)
-        SendMessageW(name, WM_SETFONT, reinterpret_cast<WPARAM>(m_fonts[FontRole::Default]), FALSE);
-    SendMessageW(m_toolTips, WM_SETFONT, reinterpret_cast<WPARAM>(m_fonts[FontRole::Default]),
+        SendMessageW(name, WM_SETFONT, reinterpret_cast<WPARAM>(fonts[FontRole::Default]), FALSE);
+    SendMessageW(m_toolTips, WM_SETFONT, reinterpret_cast<WPARAM>(fonts[FontRole::Default]),
                  FALSE);
+    m_fonts = std::move(fonts);
+    shareOverlaps(dpi);
 
     RECT outer{0, 0, scaled(kClientWidthTwips, dpi), scaled(kClientHeightTwips, dpi)};
     AdjustWindowRectExForDpi(&outer, kWindowStyle, FALSE, 0, dpi);
-    SetWindowPos(m_hwnd, nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top,
+    m_size = {outer.right - outer.left, outer.bottom - outer.top};
+    SetWindowPos(m_hwnd, nullptr, 0, 0, m_size.cx, m_size.cy,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    setIcons(dpi);
+    InvalidateRect(m_hwnd, nullptr, TRUE);
+}
 
+void MainWindow::shareOverlaps(UINT dpi) {
+    const std::span<const ControlSpec> table = controlTable();
+    std::array<std::vector<Sibling>, kContainerCount> containers;
+    for (std::size_t i : inTabOrder(table)) {
+        const ControlSpec& entry = table[i];
+        const RECT rect = scaledRect(entry, dpi);
+        const RECT shown =
+            entry.kind == Kind::OptionButton ? shownPart(m_controls[i], rect) : rect;
+        containers[static_cast<std::size_t>(entry.parent)].push_back({m_controls[i], rect, shown});
+    }
+    for (const std::vector<Sibling>& siblings : containers)
+        kalvoran::shareOverlaps(siblings);
+}
+
+void MainWindow::setIcons(UINT dpi) {
     const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(m_hwnd, GWLP_HINSTANCE));
-    const int sizes[2] = {GetSystemMetricsForDpi(SM_CXICON, dpi),
-                          GetSystemMetricsForDpi(SM_CXSMICON, dpi)};
+    int sizes[2];
+    sizes[ICON_SMALL] = GetSystemMetricsForDpi(SM_CXSMICON, dpi);
+    sizes[ICON_BIG] = GetSystemMetricsForDpi(SM_CXICON, dpi);
     for (int which : {ICON_BIG, ICON_SMALL}) {
         HICON icon = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(kIconResource),
                                                    IMAGE_ICON, sizes[which], sizes[which], 0));
@@ -201,7 +237,6 @@ void MainWindow::layout(UINT dpi) {
             DestroyIcon(m_icons[which]);
         m_icons[which] = icon;
     }
-    InvalidateRect(m_hwnd, nullptr, TRUE);
 }
 
 void MainWindow::show(int how) {
@@ -277,12 +312,37 @@ LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
             SetFocus(m_lastFocus && IsChild(m_hwnd, m_lastFocus) ? m_lastFocus : control("Text1"));
         return 0;
     case WM_DPICHANGED: {
+        // Sent by the system on a move to a monitor of another scale; anything else may post
+        // it too, so neither parameter is taken on trust.
+        if (!plausible(HIWORD(wParam)))
+            return 0;
         layout(HIWORD(wParam));
-        const auto* suggested = reinterpret_cast<const RECT*>(lParam);
-        SetWindowPos(m_hwnd, nullptr, suggested->left, suggested->top, 0, 0,
-                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        // The suggested rectangle is a pointer into the sender's memory when sent from outside.
+        if (const auto* suggested = reinterpret_cast<const RECT*>(lParam);
+            suggested && !IsBadReadPtr(suggested, sizeof *suggested))
+            SetWindowPos(m_hwnd, nullptr, suggested->left, suggested->top, 0, 0,
+                         SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
         return 0;
     }
+    case WM_GETMINMAXINFO:
+        if (auto* limits = reinterpret_cast<MINMAXINFO*>(lParam); limits && m_size.cx) {
+            limits->ptMaxSize = limits->ptMinTrackSize = limits->ptMaxTrackSize = {m_size.cx,
+                                                                                  m_size.cy};
+            return 0;
+        }
+        break;
+    case WM_WINDOWPOSCHANGING:
+        // The window has one size, whoever asks.
+        if (auto* pos = reinterpret_cast<WINDOWPOS*>(lParam);
+            pos && m_size.cx && !(pos->flags & SWP_NOSIZE)) {
+            pos->cx = m_size.cx;
+            pos->cy = m_size.cy;
+        }
+        break;
+    case WM_SIZE:
+        if (wParam == SIZE_MAXIMIZED)
+            ShowWindow(m_hwnd, SW_RESTORE);
+        return 0;
     case WM_SYSCOMMAND:
         // The window has one size, whoever asks (a window manager, a keyboard shortcut).
         if ((wParam & 0xFFF0) == SC_MAXIMIZE || (wParam & 0xFFF0) == SC_SIZE)

@@ -36,13 +36,17 @@ private:
     void bindEvents();
     // Places every control and sizes the window for dpi, with the fonts made anew.
     void layout(UINT dpi);
+    // Each control's window region leaves out what its siblings show.
+    void shareOverlaps(UINT dpi);
+    void setIcons(UINT dpi);
     void onCommand(int id);
     void onEnter();
 
     HWND m_hwnd = nullptr;
     Win32Host m_host;
     Fonts m_fonts;
-    HICON m_icons[2]{};                        // big, small
+    HICON m_icons[2]{};                        // by ICON_SMALL and ICON_BIG
+    SIZE m_size{};                             // the window's one size at its DPI
     std::vector<HWND> m_controls;              // by index in the layout table
     std::vector<HWND> m_names;                 // the accessible name of each field, hidden
     std::array<std::vector<HWND>, 7> m_groups; // option buttons by container, in tab order

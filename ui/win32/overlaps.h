@@ -1,0 +1,29 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Some rectangles of the layout overlap their neighbours ("3,3 Volt" reaches into "24 Volt",
+// rows by a pixel). Win32 puts the sibling created first on top, for painting and for clicks,
+// and a sibling below still paints over it when it is redrawn. So what the user sees decides
+// instead: where a control shows something (an option button its circle and caption, any other
+// control its whole rectangle) that part is its own, and every sibling's window region leaves it
+// out. Where both show something, the one created later keeps it, as Qt stacks them.
+#pragma once
+
+#include <windows.h>
+
+#include <vector>
+
+namespace kalvoran {
+
+struct Sibling {
+    HWND hwnd;
+    RECT rect;  // in the container's client coordinates
+    RECT shown; // the part of rect that shows something
+};
+
+// The part of an option button that shows its circle and caption, in its container's
+// coordinates; its font must be set.
+RECT shownPart(HWND optionButton, const RECT& rect);
+
+// siblings: the controls of one container, in creation order.
+void shareOverlaps(const std::vector<Sibling>& siblings);
+
+} // namespace kalvoran
