@@ -13,6 +13,7 @@
 #include "core/handlers.h"
 #include "tests/win32/check.h"
 #include "ui/layout.h"
+#include "ui/win32/frame.h"
 #include "ui/win32/main_window.h"
 
 using namespace kalvoran;
@@ -142,14 +143,19 @@ void everyControlAsTheTableSays() {
         CHECK_EQ(r.bottom - r.top, entry.height / 15);
 
         const LONG style = GetWindowLongW(hwnd, GWL_STYLE);
-        HWND drawn = entry.kind == Kind::Frame ? GetWindow(hwnd, GW_CHILD) : hwnd;
+        HWND drawn = entry.kind == Kind::Frame ? frameBox(hwnd) : hwnd;
         CHECK_EQ(textOf(drawn), toUtf16(entry.caption));
         const std::wstring wanted[] = {L"Button", L"Edit", L"Static", L"Button", L"Button"};
         const LONG types[] = {BS_GROUPBOX, 0, SS_LEFT, BS_RADIOBUTTON, BS_PUSHBUTTON};
         CHECK_EQ(classOf(drawn), wanted[int(entry.kind)]);
         CHECK_EQ(GetWindowLongW(drawn, GWL_STYLE) & 0xF, types[int(entry.kind)]);
-        if (entry.kind == Kind::Frame)
+        if (entry.kind == Kind::Frame) {
             CHECK(GetWindowLongW(hwnd, GWL_EXSTYLE) & WS_EX_CONTROLPARENT);
+            RECT box;
+            GetWindowRect(drawn, &box);
+            MapWindowPoints(nullptr, container, reinterpret_cast<POINT*>(&box), 2);
+            CHECK(EqualRect(&box, &r)); // the group box covers its frame exactly
+        }
         if (entry.kind == Kind::OptionButton)
             CHECK(style & BS_MULTILINE);
         if (entry.kind == Kind::TextField)
@@ -174,7 +180,22 @@ void windowFrame() {
     const LONG style = GetWindowLongW(window->hwnd(), GWL_STYLE);
     CHECK_EQ(style & (WS_MAXIMIZEBOX | WS_THICKFRAME | WS_MINIMIZEBOX | WS_SYSMENU),
              WS_MINIMIZEBOX | WS_SYSMENU);
-    CHECK(SendMessageW(window->hwnd(), WM_GETICON, ICON_BIG, 0));
+    for (auto [which, metric] : {std::pair{ICON_BIG, SM_CXICON}, {ICON_SMALL, SM_CXSMICON}}) {
+        ICONINFO icon{};
+        CHECK(GetIconInfo(
+            reinterpret_cast<HICON>(SendMessageW(window->hwnd(), WM_GETICON, which, 0)), &icon));
+        BITMAP image{};
+        GetObjectW(icon.hbmColor, sizeof image, &image);
+        CHECK_EQ(image.bmWidth, GetSystemMetrics(metric));
+        DeleteObject(icon.hbmColor);
+        DeleteObject(icon.hbmMask);
+    }
+    // Centred on the work area.
+    RECT placed, area;
+    GetWindowRect(window->hwnd(), &placed);
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
+    CHECK_LE(std::abs((placed.left + placed.right) - (area.left + area.right)), 1);
+    CHECK_LE(std::abs((placed.top + placed.bottom) - (area.top + area.bottom)), 1);
     SendMessageW(window->hwnd(), WM_SYSCOMMAND, SC_MAXIMIZE, 0);
     CHECK(!IsZoomed(window->hwnd()));
 
@@ -316,6 +337,88 @@ void keysAndTheLockedField() {
     CHECK_EQ(textOf(text4), std::wstring(L"75"));
 }
 
+// What another program may send. Behind an open message box: characters and edits of every
+// kind, and clicks, change nothing. At any time: characters go through the filter whatever
+// message carries them, the result field stays locked, the window keeps its size, and a DPI
+// change without its rectangle or with no DPI ends nothing.
+struct Sent {
+    const char* target;
+    UINT message;
+    WPARAM wParam;
+    LPARAM lParam;
+};
+const Sent kBehindABox[] = {
+    {"Text1", WM_CHAR, L'9', 1},
+    {"Text1", WM_UNICHAR, L'9', 1},
+    {"Text2", WM_IME_CHAR, L'9', 1},
+    {"Text3", WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"9")},
+    {"Text5", EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(L"9")},
+    {"Text5", WM_PASTE, 0, 0},
+    {"Text1", WM_KEYDOWN, VK_DELETE, 1},
+    {"Text2", WM_CLEAR, 0, 0},
+    {"neurechnen", BM_CLICK, 0, 0},
+};
+const Sent kAnyTime[] = {
+    {"Text1", WM_UNICHAR, L'x', 1},    {"Text1", WM_UNICHAR, L'.', 1},
+    {"Text1", WM_UNICHAR, 0x1F600, 1}, {"Text2", WM_UNICHAR, L'-', 1},
+    {"Text3", WM_UNICHAR, L'.', 1},    {"Text4", EM_SETREADONLY, FALSE, 0},
+    {"Text4", WM_CHAR, L'9', 1},       {"Text4", WM_UNICHAR, L'9', 1},
+};
+
+void messagesFromOutside() {
+    Host& host = window->host();
+    const auto fill = [&host] {
+        for (auto [field, text] : {std::pair{Field::Text1, "12"},
+                                   {Field::Text2, "3"},
+                                   {Field::Text3, "2"},
+                                   {Field::Text5, "30"},
+                                   {Field::Text4, "75"}})
+            host.setText(field, text);
+        for (const char* name : {"Text1", "Text2", "Text3", "Text5"})
+            SendMessageW(named(name), EM_SETSEL, 0, -1);
+    };
+    const auto unchanged = [](const char* what) {
+        check::row = what;
+        for (auto [field, text] : {std::pair{Field::Text1, L"12"},
+                                   {Field::Text2, L"3"},
+                                   {Field::Text3, L"2"},
+                                   {Field::Text5, L"30"},
+                                   {Field::Text4, L"75"}})
+            CHECK_EQ(fieldText(field), std::wstring(text));
+    };
+    fill();
+    const std::size_t before = boxes.size();
+    whileOpen = [] {
+        for (const Sent& sent : kBehindABox)
+            SendMessageW(named(sent.target), sent.message, sent.wParam, sent.lParam);
+        PostMessageW(named("Text1"), WM_CHAR, L'9', 1);
+    };
+    SendMessageW(named("hilfe"), BM_CLICK, 0, 0);
+    whileOpen = nullptr;
+    pump();
+    CHECK_EQ(boxes.size(), before + 1);
+    unchanged("sent behind the help box");
+
+    fill();
+    for (const Sent& sent : kAnyTime)
+        SendMessageW(named(sent.target), sent.message, sent.wParam, sent.lParam);
+    unchanged("characters outside the filter, the result field unlocked");
+    CHECK(GetWindowLongW(named("Text4"), GWL_STYLE) & ES_READONLY);
+
+    check::row = "sized from outside";
+    ShowWindow(window->hwnd(), SW_MAXIMIZE);
+    SetWindowPos(window->hwnd(), nullptr, 0, 0, 900, 900, SWP_NOMOVE | SWP_NOZORDER);
+    PostMessageW(window->hwnd(), WM_DPICHANGED, 0, 0);
+    SendMessageW(window->hwnd(), WM_DPICHANGED, MAKEWPARAM(96, 96), 0);
+    pump();
+    RECT client;
+    GetClientRect(window->hwnd(), &client);
+    CHECK_EQ(client.right, 468);
+    CHECK_EQ(client.bottom, 448);
+    ShowWindow(window->hwnd(), SW_RESTORE);
+    SendMessageW(named("neurechnen"), BM_CLICK, 0, 0);
+}
+
 // The highest and the lowest row, in the window's client coordinates, with dark pixels inside
 // the control's client area.
 std::pair<int, int> inkRows(HWND control) {
@@ -377,15 +480,64 @@ SIZE textSize(HWND control, std::wstring_view text, UINT format, int width) {
     });
 }
 
+// A real click of the pointer, through the system's input queue, at a point of the window's
+// client area; pumped until done(), or a second.
+template <class Done>
+void clickAt(POINT at, Done done) {
+    MapWindowPoints(window->hwnd(), nullptr, &at, 1);
+    INPUT input[3]{};
+    for (INPUT& i : input)
+        i.type = INPUT_MOUSE;
+    input[0].mi.dx = MulDiv(at.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+    input[0].mi.dy = MulDiv(at.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+    input[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    input[1].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    input[2].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    SendInput(3, input, sizeof(INPUT));
+    for (int waited = 0; waited < 1000 && !done(); waited += 10) {
+        Sleep(10);
+        pump();
+    }
+    pump();
+}
+
+// A real click on the middle of every option button's circle (at its left, centred on its
+// height) selects that button, also where a neighbour's rectangle reaches over the circle.
+void clickEveryCircle(UINT dpi) {
+    const int size = MulDiv(13, int(dpi), 96);
+    for (const ControlSpec& entry : controlTable()) {
+        const auto option = optionNamed(entry.name);
+        if (!option)
+            continue;
+        check::row = std::string(entry.name) + " clicked at " + std::to_string(dpi) + " dpi";
+        RECT r;
+        GetWindowRect(named(entry.name), &r);
+        MapWindowPoints(nullptr, window->hwnd(), reinterpret_cast<POINT*>(&r), 2);
+        window->host().setValue(*option, false);
+        clickAt({r.left + size / 2, (r.top + r.bottom) / 2},
+                [&] { return window->host().value(*option); });
+        CHECK(window->host().value(*option));
+    }
+    SendMessageW(named("neurechnen"), BM_CLICK, 0, 0);
+}
+
 // As on a monitor of each scale: every control where the table puts it, scaled by dpi / 96, its
 // font scaled and, beyond 96 dpi, an outline font; every caption whole inside its control, and
 // every control inside its frame.
 void everyScale() {
+    RECT centred;
+    GetWindowRect(window->hwnd(), &centred);
     for (const UINT dpi : {120u, 144u, 192u, 96u}) {
-        RECT suggested;
-        GetWindowRect(window->hwnd(), &suggested);
+        // Where the system would put it on that monitor: here, the whole window on the screen.
+        RECT suggested = centred;
+        if (dpi != USER_DEFAULT_SCREEN_DPI)
+            SetRect(&suggested, 40, 30, 1000, 1000);
         SendMessageW(window->hwnd(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
                      reinterpret_cast<LPARAM>(&suggested));
+        RECT placed;
+        GetWindowRect(window->hwnd(), &placed);
+        CHECK_EQ(placed.left, suggested.left);
+        CHECK_EQ(placed.top, suggested.top);
         const auto scaled = [dpi](int twips) { return MulDiv(twips, int(dpi), 1440); };
         check::row = "Form1 at " + std::to_string(dpi) + " dpi";
         // Wine draws the title bar at the system's 96 dpi, so the window is sized for a frame a
@@ -412,7 +564,7 @@ void everyScale() {
                 CHECK_LE(r.bottom, inside.bottom);
             }
 
-            HWND drawn = entry.kind == Kind::Frame ? GetWindow(hwnd, GW_CHILD) : hwnd;
+            HWND drawn = entry.kind == Kind::Frame ? frameBox(hwnd) : hwnd;
             const TEXTMETRICW metrics = withFont(drawn, [](HDC dc) {
                 TEXTMETRICW m{};
                 GetTextMetricsW(dc, &m);
@@ -441,6 +593,8 @@ void everyScale() {
             }
         }
         unitLabelsLevelWithTheirFields(dpi);
+        if (dpi == 192 || dpi == USER_DEFAULT_SCREEN_DPI)
+            clickEveryCircle(dpi);
     }
 }
 
@@ -479,6 +633,7 @@ int main() {
     exclusiveWithinTheImmediateContainer();
     eventsThroughTheControls();
     keysAndTheLockedField();
+    messagesFromOutside();
     unitLabelsLevelWithTheirFields();
     everyScale();
     screenReaderNames();

@@ -12,14 +12,17 @@ LRESULT CALLBACK frameProc(HWND frame, UINT message, WPARAM wParam, LPARAM lPara
     switch (message) {
     case WM_CREATE: {
         const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
-        HWND box =
-            CreateWindowExW(0, L"BUTTON", create->lpszName, WS_CHILD | WS_VISIBLE | BS_GROUPBOX, 0,
-                            0, create->cx, create->cy, frame, nullptr, create->hInstance, nullptr);
+        HWND box = CreateWindowExW(
+            0, L"BUTTON", create->lpszName, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | BS_GROUPBOX,
+            0, 0, create->cx, create->cy, frame, nullptr, create->hInstance, nullptr);
         SetWindowLongPtrW(frame, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(box));
         return box ? 0 : -1;
     }
     case WM_SIZE:
-        MoveWindow(frameBox(frame), 0, 0, LOWORD(lParam), HIWORD(lParam), TRUE);
+        // Created first, the box would lie above the frame's controls and paint over them: it
+        // goes below them all, and paints only where none of them is.
+        SetWindowPos(frameBox(frame), HWND_BOTTOM, 0, 0, LOWORD(lParam), HIWORD(lParam),
+                     SWP_NOACTIVATE);
         return 0;
     case WM_SETFONT:
         SendMessageW(frameBox(frame), WM_SETFONT, wParam, lParam);

@@ -182,8 +182,7 @@ void MainWindow::layout(UINT dpi) {
     const std::span<const ControlSpec> table = controlTable();
     for (std::size_t i = 0; i < table.size(); ++i) {
         const ControlSpec& entry = table[i];
-        SendMessageW(m_controls[i], WM_SETFONT, reinterpret_cast<WPARAM>(fonts[entry.font]),
-                     FALSE);
+        SendMessageW(m_controls[i], WM_SETFONT, reinterpret_cast<WPARAM>(fonts[entry.font]), FALSE);
         const RECT r = scaledRect(entry, dpi);
         MoveWindow(m_controls[i], r.left, r.top, r.right - r.left, r.bottom - r.top, FALSE);
     }
@@ -195,8 +194,7 @@ void MainWindow::layout(UINT dpi) {
                 levelWithField(m_controls[label], m_controls[field]);
     for (HWND name : m_names)
         SendMessageW(name, WM_SETFONT, reinterpret_cast<WPARAM>(fonts[FontRole::Default]), FALSE);
-    SendMessageW(m_toolTips, WM_SETFONT, reinterpret_cast<WPARAM>(fonts[FontRole::Default]),
-                 FALSE);
+    SendMessageW(m_toolTips, WM_SETFONT, reinterpret_cast<WPARAM>(fonts[FontRole::Default]), FALSE);
     m_fonts = std::move(fonts);
     shareOverlaps(dpi);
 
@@ -216,7 +214,7 @@ void MainWindow::shareOverlaps(UINT dpi) {
         const ControlSpec& entry = table[i];
         const RECT rect = scaledRect(entry, dpi);
         const RECT shown =
-            entry.kind == Kind::OptionButton ? shownPart(m_controls[i], rect) : rect;
+            entry.kind == Kind::OptionButton ? shownPart(m_controls[i], rect, dpi) : rect;
         containers[static_cast<std::size_t>(entry.parent)].push_back({m_controls[i], rect, shown});
     }
     for (const std::vector<Sibling>& siblings : containers)
@@ -326,8 +324,8 @@ LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     case WM_GETMINMAXINFO:
         if (auto* limits = reinterpret_cast<MINMAXINFO*>(lParam); limits && m_size.cx) {
-            limits->ptMaxSize = limits->ptMinTrackSize = limits->ptMaxTrackSize = {m_size.cx,
-                                                                                  m_size.cy};
+            limits->ptMaxSize = limits->ptMinTrackSize =
+                limits->ptMaxTrackSize = {m_size.cx, m_size.cy};
             return 0;
         }
         break;

@@ -3,14 +3,27 @@
 
 #include <algorithm>
 #include <commctrl.h>
+#include <string>
+
+#include "ui/win32/gdi.h"
 
 namespace kalvoran {
 
-RECT shownPart(HWND optionButton, const RECT& rect) {
-    SIZE ideal{rect.right - rect.left, 0};
-    if (!SendMessageW(optionButton, BCM_GETIDEALSIZE, 0, reinterpret_cast<LPARAM>(&ideal)))
-        return rect;
-    return {rect.left, rect.top, rect.left + std::min(ideal.cx, rect.right - rect.left),
+RECT shownPart(HWND optionButton, const RECT& rect, UINT dpi) {
+    // The circle and the gap after it, then the caption as the button wraps it. The button's
+    // own ideal size adds a margin beyond the text, which shows nothing.
+    const int circle = GetSystemMetricsForDpi(SM_CXMENUCHECK, dpi) + MulDiv(4, int(dpi), 96);
+    std::wstring caption(static_cast<std::size_t>(GetWindowTextLengthW(optionButton)) + 1, L'\0');
+    caption.resize(static_cast<std::size_t>(
+        GetWindowTextW(optionButton, caption.data(), int(caption.size()))));
+    RECT text{0, 0, std::max(0L, rect.right - rect.left - circle), 0};
+    {
+        const ScopedDC dc(optionButton);
+        const ScopedSelect font(dc, fontOf(optionButton));
+        DrawTextW(dc, caption.c_str(), int(caption.size()), &text,
+                  DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
+    }
+    return {rect.left, rect.top, std::min(rect.right, rect.left + circle + text.right),
             rect.bottom};
 }
 

@@ -19,9 +19,9 @@ struct Sibling {
     RECT shown; // the part of rect that shows something
 };
 
-// The part of an option button that shows its circle and caption, in its container's
-// coordinates; its font must be set.
-RECT shownPart(HWND optionButton, const RECT& rect);
+// The part of an option button at rect (in its container's coordinates, at dpi) that shows its
+// circle and caption; its font must be set.
+RECT shownPart(HWND optionButton, const RECT& rect, UINT dpi);
 
 // siblings: the controls of one container, in creation order.
 void shareOverlaps(const std::vector<Sibling>& siblings);
