@@ -82,6 +82,14 @@ Message errorMessage(const HostError& error) {
     return kUnexpectedError;
 }
 
+Message pasteTooLong(std::size_t limit) {
+    return {
+        "Der Text in der Zwischenablage ist zu lang für dieses Feld. Ein Feld fasst höchstens " +
+            std::to_string(limit) +
+            " Zeichen; bei mehr stünde das Fenster still. Das Feld bleibt, wie es war.",
+        "Einfügen nicht möglich", Icon::Stop};
+}
+
 void show(Host& host, const Message& message) {
     host.messageBox(message.prompt, message.title, message.icon);
 }

@@ -2,6 +2,7 @@
 #include "host/win32/win32_host.h"
 
 #include <commctrl.h>
+#include <cwchar>
 #include <stdexcept>
 
 #include "host/win32/utf16.h"
@@ -36,6 +37,35 @@ bool changesText(UINT message, WPARAM wParam) {
 
 std::size_t index(Field f) { return static_cast<std::size_t>(f); }
 std::size_t index(Option o) { return static_cast<std::size_t>(o); }
+
+std::size_t clipboardLength(HWND owner) {
+    std::size_t length = 0;
+    if (!OpenClipboard(owner))
+        return length;
+    if (HANDLE data = GetClipboardData(CF_UNICODETEXT))
+        if (const auto* text = static_cast<const wchar_t*>(GlobalLock(data))) {
+            length = wcsnlen(text, GlobalSize(data) / sizeof(wchar_t));
+            GlobalUnlock(data);
+        }
+    CloseClipboard();
+    return length;
+}
+
+// The field's length once its selection is replaced by what the message inserts; 0 for a
+// message that inserts nothing.
+std::size_t lengthAfter(HWND edit, UINT message, LPARAM lParam) {
+    const auto* text = reinterpret_cast<const wchar_t*>(lParam);
+    if (message == WM_SETTEXT)
+        return text ? std::wcslen(text) : 0;
+    if (message != WM_PASTE && message != EM_REPLACESEL)
+        return 0;
+    const std::size_t inserted = message == WM_PASTE ? clipboardLength(edit)
+                                 : text              ? std::wcslen(text)
+                                                     : 0;
+    DWORD start = 0, end = 0;
+    SendMessageW(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    return static_cast<std::size_t>(GetWindowTextLengthW(edit)) - (end - start) + inserted;
+}
 
 } // namespace
 
@@ -142,7 +172,7 @@ void Win32Host::unload() {
 // field stays read-only.
 LRESULT CALLBACK Win32Host::guardProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam,
                                       UINT_PTR, DWORD_PTR data) {
-    const auto* host = reinterpret_cast<const Win32Host*>(data);
+    auto* host = reinterpret_cast<Win32Host*>(data);
     const bool locked = edit == host->m_fields[index(Field::Text4)];
     switch (message) {
     case EM_SETREADONLY:
@@ -162,6 +192,11 @@ LRESULT CALLBACK Win32Host::guardProc(HWND edit, UINT message, WPARAM wParam, LP
             if (message == WM_UNICHAR && wParam == UNICODE_NOCHAR)
                 return TRUE;
             return 0; // FALSE for WM_SETTEXT: refused
+        }
+        if (!host->m_writing && lengthAfter(edit, message, lParam) > kMostCharacters) {
+            if (message == WM_PASTE && host->m_pasteTooLong)
+                host->m_pasteTooLong(kMostCharacters);
+            return 0;
         }
     }
     return DefSubclassProc(edit, message, wParam, lParam);

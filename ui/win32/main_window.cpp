@@ -7,6 +7,7 @@
 #include <stdexcept>
 
 #include "core/dispatch.h"
+#include "core/messages.h"
 #include "host/win32/utf16.h"
 #include "ui/binding.h"
 #include "ui/layout.h"
@@ -166,6 +167,8 @@ void MainWindow::buildControls() {
 
 void MainWindow::bindEvents() {
     bindOptionHandlers(m_host);
+    m_host.onPasteTooLong(
+        [this](std::size_t limit) { kalvoran::show(m_host, pasteTooLong(limit)); });
     for (const KeyPressBinding& binding : kKeyPressBindings)
         m_host.addKeyPress(binding.field, [this, handler = binding.handler](short& KeyAscii) {
             // Behind an open message box nothing runs, and nothing is typed.
