@@ -5,6 +5,7 @@
 // scale, and the names a screen reader reads through MSAA.
 #include <windows.h>
 
+#include <algorithm>
 #include <commctrl.h>
 #include <oleacc.h>
 #include <string>
@@ -514,23 +515,64 @@ void clickAt(POINT at, Done done) {
     pump();
 }
 
-// A real click on the middle of every option button's circle (at its left, centred on its
-// height) selects that button, also where a neighbour's rectangle reaches over the circle.
+// How many columns of an option button's circle (at its left, centred on its height) show
+// something other than the button face: on the screen, or as the button draws itself alone.
+int circleColumns(HWND button, int size, bool alone) {
+    RECT r;
+    GetWindowRect(button, &r);
+    const int width = r.right - r.left, height = r.bottom - r.top;
+    MapWindowPoints(nullptr, window->hwnd(), reinterpret_cast<POINT*>(&r), 2);
+    const COLORREF face = GetSysColor(COLOR_BTNFACE);
+    HDC screen = GetDC(window->hwnd());
+    HDC dc = screen;
+    POINT origin{r.left, r.top};
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    if (alone) {
+        PrintWindow(button, memory, 0);
+        dc = memory;
+        origin = {0, 0};
+    }
+    const int top = origin.y + (height - size) / 2;
+    int columns = 0;
+    for (int x = origin.x; x < origin.x + size; ++x)
+        for (int y = top; y < top + size; ++y)
+            if (GetPixel(dc, x, y) != face) {
+                ++columns;
+                break;
+            }
+    SelectObject(memory, old);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(window->hwnd(), screen);
+    return columns;
+}
+
+// Every option button's circle is whole on the screen, as the button draws it, before and after
+// clicks on its neighbours; a real click on its middle selects that button, also where a
+// neighbour's rectangle reaches over it.
 void clickEveryCircle(UINT dpi) {
     const int size = MulDiv(13, int(dpi), 96);
-    for (const ControlSpec& entry : controlTable()) {
-        const auto option = optionNamed(entry.name);
-        if (!option)
-            continue;
-        check::row = std::string(entry.name) + " clicked at " + std::to_string(dpi) + " dpi";
+    const auto wholeCircles = [size, dpi](const char* when) {
+        for (const OptionInfo& o : kOptions) {
+            check::row = std::string(o.name) + "'s circle " + when + " at " + std::to_string(dpi);
+            HWND button = window->host().button(o.option);
+            CHECK_EQ(circleColumns(button, size, false), circleColumns(button, size, true));
+        }
+    };
+    wholeCircles("before the clicks");
+    for (const OptionInfo& o : kOptions) {
+        check::row = std::string(o.name) + " clicked at " + std::to_string(dpi) + " dpi";
         RECT r;
-        GetWindowRect(named(entry.name), &r);
+        GetWindowRect(window->host().button(o.option), &r);
         MapWindowPoints(nullptr, window->hwnd(), reinterpret_cast<POINT*>(&r), 2);
-        window->host().setValue(*option, false);
+        window->host().setValue(o.option, false);
         clickAt({r.left + size / 2, (r.top + r.bottom) / 2},
-                [&] { return window->host().value(*option); });
-        CHECK(window->host().value(*option));
+                [&] { return window->host().value(o.option); });
+        CHECK(window->host().value(o.option));
     }
+    wholeCircles("after the clicks");
     SendMessageW(named("neurechnen"), BM_CLICK, 0, 0);
 }
 

@@ -53,8 +53,9 @@ ControlClass controlClass(const ControlSpec& control) {
     case Kind::Label:
         return {WC_STATICW, SS_LEFT | SS_NOPREFIX, 0};
     case Kind::OptionButton:
-        // Selection is the host's: exclusive within the immediate container only.
-        return {WC_BUTTONW, BS_RADIOBUTTON | BS_MULTILINE, 0};
+        // Selection is the host's: exclusive within the immediate container only. Clipped by
+        // its siblings, as overlaps.h describes.
+        return {WC_BUTTONW, BS_RADIOBUTTON | BS_MULTILINE | WS_CLIPSIBLINGS, 0};
     case Kind::CommandButton:
         return {WC_BUTTONW, WS_TABSTOP | BS_PUSHBUTTON, 0};
     case Kind::Frame:

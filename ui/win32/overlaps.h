@@ -4,7 +4,9 @@
 // and a sibling below still paints over it when it is redrawn. So what the user sees decides
 // instead: where a control shows something (an option button its circle and caption, any other
 // control its whole rectangle) that part is its own, and every sibling's window region leaves it
-// out. Where both show something, the one created later keeps it, as Qt stacks them.
+// out. Where both show something, the one created later keeps it, as Qt stacks them. Option
+// buttons carry WS_CLIPSIBLINGS, so that one below paints only where the regions above leave it
+// room.
 #pragma once
 
 #include <windows.h>
