@@ -17,6 +17,8 @@ add_library(kalvoran_ui STATIC
     ui/qt/wrapping_radio_button.cpp
 )
 target_link_libraries(kalvoran_ui PUBLIC kalvoran_host_qt)
+set_source_files_properties(ui/qt/app_setup.cpp PROPERTIES
+    COMPILE_DEFINITIONS KALVORAN_VERSION="${PROJECT_VERSION}")
 
 # The icon's sources: an XPM, from which the window's icon, the 48 px PNG and the program
 # file's .ico are made, and the same drawing as an SVG for the icon theme's other sizes.
@@ -86,7 +88,7 @@ install(FILES packaging/copyright ${CMAKE_CURRENT_BINARY_DIR}/changelog.gz
 install(FILES packaging/lintian-overrides DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides
         RENAME kalvoran)
 
-# cpack --preset deb: kalvoran_1.1.9_<arch>.deb
+# cpack --preset deb: kalvoran_VERSION_<arch>.deb
 set(CPACK_PACKAGE_NAME kalvoran)
 set(CPACK_PACKAGE_VENDOR "Kalvoran-Entwickler")
 set(CPACK_PACKAGE_CONTACT "Kalvoran-Entwickler <kalvoran@example.org>")

@@ -18,15 +18,21 @@ target_link_libraries(kalvoran_win32 PUBLIC kalvoran_core comctl32 imm32 gdi32 u
 target_compile_definitions(kalvoran_core PUBLIC UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX
                                                 _WIN32_WINNT=0x0A00 WINVER=0x0A00)
 
-add_executable(kalvoran WIN32 ui/win32/main.cpp packaging/kalvoran.rc ui/win32/manifest.rc)
+# The version record, the icon and the manifest, with the project's version filled in. The .ico
+# is committed beside the resource script; the Linux build proves that make_icons still makes it
+# from the XPM byte for byte.
+set(KALVORAN_ICON ${CMAKE_CURRENT_SOURCE_DIR}/packaging/kalvoran.ico)
+set(KALVORAN_MANIFEST ${CMAKE_CURRENT_BINARY_DIR}/kalvoran.manifest)
+configure_file(ui/win32/kalvoran.manifest.in ${KALVORAN_MANIFEST} @ONLY)
+configure_file(ui/win32/manifest.rc.in manifest.rc @ONLY)
+configure_file(packaging/kalvoran.rc.in kalvoran.rc @ONLY)
+set(KALVORAN_RESOURCES ${CMAKE_CURRENT_BINARY_DIR}/kalvoran.rc ${CMAKE_CURRENT_BINARY_DIR}/manifest.rc)
+set_source_files_properties(${KALVORAN_RESOURCES} PROPERTIES
+    OBJECT_DEPENDS "${KALVORAN_ICON};${KALVORAN_MANIFEST}")
+
+add_executable(kalvoran WIN32 ui/win32/main.cpp ${KALVORAN_RESOURCES})
 target_link_libraries(kalvoran PRIVATE kalvoran_win32)
 set_target_properties(kalvoran PROPERTIES OUTPUT_NAME Kalvoran)
-# The .ico is committed beside the resource script; the Linux build proves that make_icons still
-# makes it from the XPM byte for byte.
-set_source_files_properties(packaging/kalvoran.rc PROPERTIES
-    OBJECT_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/packaging/kalvoran.ico)
-set_source_files_properties(ui/win32/manifest.rc PROPERTIES
-    OBJECT_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/ui/win32/kalvoran.manifest)
 
 if(MINGW)
     # One file: the C++ runtime, libgcc and winpthread linked in. Address space layout
@@ -39,8 +45,8 @@ install(TARGETS kalvoran RUNTIME DESTINATION .)
 set(kalvoran_documents LICENSE packaging/LIESMICH.txt)
 install(FILES ${kalvoran_documents} DESTINATION .)
 
-# cpack --preset windows: the portable Kalvoran-1.1.9-win64.zip and the installer
-# Kalvoran-1.1.9-win64-setup.exe (packaging/nsis), their files stamped with the time of the last
+# cpack --preset windows: the portable Kalvoran-VERSION-win64.zip and the installer
+# Kalvoran-VERSION-win64-setup.exe (packaging/nsis), their files stamped with the time of the last
 # commit or not at all (cpack_options.cmake), so that two packings are the same bytes.
 set(CPACK_PACKAGE_NAME Kalvoran)
 set(CPACK_PACKAGE_VENDOR "Kalvoran-Entwickler")
@@ -72,9 +78,8 @@ foreach(name IN LISTS installed)
 endforeach()
 set(CPACK_KALVORAN_DELETE_FILES ${CMAKE_CURRENT_BINARY_DIR}/uninstall_files.nsh)
 file(CONFIGURE OUTPUT ${CPACK_KALVORAN_DELETE_FILES} CONTENT "${delete_lines}" @ONLY)
-# Numbered as the exe's own version record numbers 1.1.9: 1.1.0.9.
-set(CPACK_KALVORAN_FILE_VERSION
-    ${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR}.0.${PROJECT_VERSION_PATCH})
+# Numbered as the exe's own version record numbers it.
+set(CPACK_KALVORAN_FILE_VERSION ${KALVORAN_FILE_VERSION})
 configure_file(packaging/cpack_options.cmake.in cpack_options.cmake @ONLY)
 set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_BINARY_DIR}/cpack_options.cmake)
 include(CPack)

@@ -25,7 +25,6 @@ enum class Field {
 
 // The window and its frames. Option buttons are exclusive within their immediate container only.
 enum class Container { Form1, Frame1, Frame2, Frame3, Frame4, Frame5, Frame6 };
-inline constexpr std::size_t kContainerCount = static_cast<std::size_t>(Container::Frame6) + 1;
 
 // The twenty-seven option buttons.
 // clang-format off
@@ -42,6 +41,12 @@ enum class Option {
 struct FieldInfo {
     Field field;
     const char* name;
+    bool locked = false; // written by the handlers only: no typing, pasting or editing
+};
+
+struct ContainerInfo {
+    Container container;
+    const char* name;
 };
 
 struct OptionInfo {
@@ -54,8 +59,19 @@ inline constexpr std::array<FieldInfo, 5> kFields{{
     {Field::Text1, "Text1"},
     {Field::Text2, "Text2"},
     {Field::Text3, "Text3"},
-    {Field::Text4, "Text4"},
+    {Field::Text4, "Text4", true},
     {Field::Text5, "Text5"},
+}};
+
+// Listed in the order of the enum, as are the fields and containers.
+inline constexpr std::array<ContainerInfo, 7> kContainers{{
+    {Container::Form1, "Form1"},
+    {Container::Frame1, "Frame1"},
+    {Container::Frame2, "Frame2"},
+    {Container::Frame3, "Frame3"},
+    {Container::Frame4, "Frame4"},
+    {Container::Frame5, "Frame5"},
+    {Container::Frame6, "Frame6"},
 }};
 
 // Listed in the order of the enum, so that kOptions[int(o)].option == o.
@@ -91,6 +107,7 @@ inline constexpr std::array<OptionInfo, 27> kOptions{{
 
 constexpr const OptionInfo& info(Option o) { return kOptions[static_cast<std::size_t>(o)]; }
 constexpr const FieldInfo& info(Field f) { return kFields[static_cast<std::size_t>(f)]; }
+constexpr std::size_t index(Container c) { return static_cast<std::size_t>(c); }
 
 // The option button that is selected when the window starts; all others start clear.
 inline constexpr Option kInitiallySelected = Option::stromueber;

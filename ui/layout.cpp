@@ -3,6 +3,8 @@
 
 #include <array>
 
+#include "ui/binding.h"
+
 namespace kalvoran {
 namespace {
 
@@ -13,11 +15,11 @@ using C = Container;
 constexpr std::array kLayout{
     // clang-format off
     // name, kind, container, caption, left, top, width, height (twips), tab index,
-    // then where needed: font, tooltip, accessible name
+    // then where needed: font, tooltip, accessible name, the field a unit label belongs to
     ControlSpec{"Frame1", Frame, C::Form1,
         "Quellenspannung (hier wird die Versorgungsspannung in V (Volt) angegeben)", 240, 240, 6495, 855, 0},
     ControlSpec{"Text1",  TextField, C::Frame1, "",           120,  240, 1575, 495,  1, Large, {}, "Quellenspannung in Volt"},
-    ControlSpec{"Label3", Label,  C::Frame1, "Volt",         1920,  360,  615, 255, 44, Large},
+    ControlSpec{"Label3", Label,  C::Frame1, "Volt",         1920,  360,  615, 255, 44, Large, {}, {}, Field::Text1},
     ControlSpec{"opt5v",  OptionButton, C::Frame1, "5   Volt",     2640,  240,  975, 255,  2},
     ControlSpec{"opt12v", OptionButton, C::Frame1, "12 Volt",      2640,  480,  975, 255,  3},
     ControlSpec{"opt33",  OptionButton, C::Frame1, "3,3 Volt",     3600,  240, 1095, 255,  4},
@@ -28,7 +30,7 @@ constexpr std::array kLayout{
 
     ControlSpec{"Frame2", Frame, C::Form1, "Verbrauchsspannung pro Verbraucher", 240, 1200, 6495, 2055, 9},
     ControlSpec{"Text2",  TextField, C::Frame2, "",           120,  240, 1575, 495, 10, Large, {}, "Verbrauchsspannung pro Verbraucher in Volt"},
-    ControlSpec{"Label4", Label,  C::Frame2, "Volt",         1920,  360,  615, 255, 45, Large},
+    ControlSpec{"Label4", Label,  C::Frame2, "Volt",         1920,  360,  615, 255, 45, Large, {}, {}, Field::Text2},
     ControlSpec{"lednor", OptionButton, C::Frame2, "LED normal",   1680,  840,  975, 495, 11},
     ControlSpec{"belverbr", OptionButton, C::Frame2, "beliebiger Wert", 120, 960, 1455, 255, 12},
     ControlSpec{"Frame3", Frame,  C::Frame2, "Ultrahelle LED\u00B4s", 2760, 240, 3615, 975, 13},
@@ -45,7 +47,7 @@ constexpr std::array kLayout{
 
     ControlSpec{"Frame6", Frame, C::Form1, "Strom des/der Verbraucher(s)", 240, 3360, 6495, 855, 40},
     ControlSpec{"Text5",  TextField, C::Frame6, "",           120,  240, 1575, 495, 41, Large, {}, "Strom in Milliampere"},
-    ControlSpec{"Label5", Label,  C::Frame6, "mA",           1920,  360,  615, 375, 46, Large},
+    ControlSpec{"Label5", Label,  C::Frame6, "mA",           1920,  360,  615, 375, 46, Large, {}, {}, Field::Text5},
     ControlSpec{"stromueber", OptionButton, C::Frame6, "Wert übernehmen", 2880, 360, 1575, 255, 42},
     ControlSpec{"strombel", OptionButton, C::Frame6, "beliebiger Wert", 4560, 240, 1815, 495, 43},
 
@@ -60,7 +62,7 @@ constexpr std::array kLayout{
     ControlSpec{"belanz", OptionButton, C::Frame5, "beliebiger Wert", 5040, 240, 1335, 495, 32},
 
     ControlSpec{"Text4",  TextField, C::Form1, "",            360, 5280, 1575, 525, 33, LargeBold, {}, "Ergebnis in Ohm"},
-    ControlSpec{"Label6", Label,  C::Form1, "Ohm",           2160, 5400,  855, 375, 47, Large},
+    ControlSpec{"Label6", Label,  C::Form1, "Ohm",           2160, 5400,  855, 375, 47, Large, {}, {}, Field::Text4},
     ControlSpec{"berechnen", CommandButton, C::Form1, "Berechnen", 3360, 5280, 1695, 495, 35, Default,
         "Berechnug mit den angegebenen Werten durchführen"},
     ControlSpec{"neurechnen", CommandButton, C::Form1, "Neu",      5160, 5280, 1575, 495, 36, Default,
@@ -74,11 +76,9 @@ constexpr std::array kLayout{
 };
 
 constexpr std::optional<Container> containerNamedIn(std::string_view name) {
-    constexpr std::array<std::string_view, 7> names{"Form1",  "Frame1", "Frame2", "Frame3",
-                                                    "Frame4", "Frame5", "Frame6"};
-    for (std::size_t i = 0; i < names.size(); ++i)
-        if (names[i] == name)
-            return static_cast<Container>(i);
+    for (const ContainerInfo& c : kContainers)
+        if (name == c.name)
+            return c.container;
     return std::nullopt;
 }
 
@@ -96,11 +96,20 @@ constexpr std::optional<Field> fieldNamedIn(std::string_view name) {
     return std::nullopt;
 }
 
-// The table agrees with the host's names: every field, option button and frame is there once,
-// each option button in the container the host keeps it exclusive in, frames contained in frames
-// that come before them, and tab indices unique.
+// The container that holds the field of that name.
+constexpr std::optional<Container> placeOfField(Field field) {
+    for (const ControlSpec& c : kLayout)
+        if (fieldNamedIn(c.name) == field)
+            return c.parent;
+    return std::nullopt;
+}
+
+// The table agrees with the host's names and the binding tables: every field, option button and
+// frame is there once, each option button in the container the host keeps it exclusive in, every
+// command button bound and every bound command button there, frames contained in frames that
+// come before them, and tab indices unique.
 constexpr bool layoutAgreesWithHost() {
-    int options = 0, fields = 0, frames = 0;
+    int options = 0, fields = 0, frames = 0, commands = 0;
     for (std::size_t i = 0; i < kLayout.size(); ++i) {
         const ControlSpec& c = kLayout[i];
         for (std::size_t j = 0; j < i; ++j)
@@ -124,10 +133,19 @@ constexpr bool layoutAgreesWithHost() {
                 return false;
             ++frames;
             break;
-        case Kind::Label:
         case Kind::CommandButton:
+            if (!commandHandler(c.name))
+                return false;
+            ++commands;
+            break;
+        case Kind::Label:
+            // A unit label stands in its field's container.
+            if (c.unitOf && placeOfField(*c.unitOf) != c.parent)
+                return false;
             break;
         }
+        if (c.unitOf && c.kind != Kind::Label)
+            return false;
         if (c.parent != Container::Form1) {
             bool parentBefore = false;
             for (std::size_t j = 0; j < i; ++j)
@@ -136,7 +154,9 @@ constexpr bool layoutAgreesWithHost() {
                 return false;
         }
     }
-    return options == 27 && fields == 5 && frames == 6;
+    return options == int(kOptions.size()) && fields == int(kFields.size()) &&
+           frames == int(kContainers.size()) - 1 &&
+           commands == static_cast<int>(kCommandBindings.size());
 }
 static_assert(layoutAgreesWithHost());
 

@@ -3,6 +3,7 @@
 // The window is built from this table by one loop (main_window.cpp).
 #pragma once
 
+#include <array>
 #include <optional>
 #include <span>
 #include <string_view>
@@ -14,10 +15,18 @@ namespace kalvoran {
 enum class Kind { Frame, TextField, Label, OptionButton, CommandButton };
 
 enum class FontRole {
-    Default,   // the window's dialog font, 8 pt
-    Large,     // text fields and unit labels, 12 pt
-    LargeBold, // the result field, 12 pt bold
+    Default,   // the window's dialog font
+    Large,     // text fields and unit labels
+    LargeBold, // the result field
 };
+
+struct FontSpec {
+    int points;
+    bool bold;
+};
+// By role, in the order of the enum.
+inline constexpr std::array<FontSpec, 3> kFonts{{{8, false}, {12, false}, {12, true}}};
+constexpr const FontSpec& fontSpec(FontRole role) { return kFonts[static_cast<std::size_t>(role)]; }
 
 // Positions and sizes are in twips (15 to a pixel at 96 dpi), outer size, relative to the
 // container's outer top-left corner (for a frame: its caption line included).
@@ -31,6 +40,7 @@ struct ControlSpec {
     FontRole font = FontRole::Default;
     std::string_view toolTip = {};
     std::string_view accessibleName = {};
+    std::optional<Field> unitOf = {}; // a unit label: the field whose text it stands level with
 };
 
 inline constexpr int kTwipsPerPixel = 15;

@@ -173,7 +173,9 @@ void Win32Host::unload() {
 LRESULT CALLBACK Win32Host::guardProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam,
                                       UINT_PTR, DWORD_PTR data) {
     auto* host = reinterpret_cast<Win32Host*>(data);
-    const bool locked = edit == host->m_fields[index(Field::Text4)];
+    bool locked = false;
+    for (const FieldInfo& f : kFields)
+        locked = locked || (f.locked && edit == host->m_fields[index(f.field)]);
     switch (message) {
     case EM_SETREADONLY:
         if (locked)

@@ -59,7 +59,7 @@ private:
     HWND m_window = nullptr;
     std::array<HWND, kFields.size()> m_fields{};
     std::array<HWND, kOptions.size()> m_options{};
-    std::array<std::vector<Option>, 7> m_groups; // by container, in tab order
+    std::array<std::vector<Option>, kContainers.size()> m_groups; // by container, in tab order
     std::function<void(std::size_t)> m_pasteTooLong;
     bool m_writing = false; // the host itself writes the locked field
     bool m_boxOpen = false;

@@ -93,6 +93,7 @@ expect("fixed part: versions, flags, OS, type, date",
 
 manifest, _ = resource(24)
 for part in (b"Microsoft.Windows.Common-Controls", b"PerMonitorV2", b'level="asInvoker"',
+             b'name="Kalvoran" version="1.1.0.9"',
              b"8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a"):
     expect(f"manifest has {part.decode()}", part in manifest, True)
 

@@ -12,7 +12,7 @@ namespace kalvoran {
 
 void setUpApplication(QApplication& app) {
     QApplication::setApplicationName(QStringLiteral("Kalvoran"));
-    QApplication::setApplicationVersion(QStringLiteral("1.1.9"));
+    QApplication::setApplicationVersion(QStringLiteral(KALVORAN_VERSION));
     // The desktop entry's id: on Wayland the window's app id, by which the desktop finds its
     // launcher and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("de.kalvoran.Kalvoran"));

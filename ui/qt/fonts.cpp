@@ -27,8 +27,8 @@ QFont windowFont(FontRole role) {
     QFont font;
     if (!family().isEmpty())
         font.setFamilies({family()});
-    font.setPointSize(role == FontRole::Default ? 8 : 12);
-    font.setWeight(role == FontRole::LargeBold ? QFont::Bold : QFont::Normal);
+    font.setPointSize(fontSpec(role).points);
+    font.setWeight(fontSpec(role).bold ? QFont::Bold : QFont::Normal);
     font.setStyleStrategy(QFont::PreferDefault);
     return font;
 }

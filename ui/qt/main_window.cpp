@@ -45,7 +45,7 @@ QWidget* createWidget(const ControlSpec& control, QWidget* parent) {
     case Kind::Frame:
         return new Frame(caption, parent);
     case Kind::TextField:
-        if (fieldNamed(control.name) == Field::Text4)
+        if (const auto field = fieldNamed(control.name); field && info(*field).locked)
             return new LockedField(parent);
         return new QLineEdit(parent);
     case Kind::Label:
@@ -60,11 +60,7 @@ QWidget* createWidget(const ControlSpec& control, QWidget* parent) {
 
 // A unit label ("Volt", "mA", "Ohm") stands level with the text of the field of its container:
 // both texts are centred on the middle of the field, whatever the label's own height.
-void levelWithField(QLabel* unit) {
-    const auto* field =
-        unit->parentWidget()->findChild<QLineEdit*>(QString(), Qt::FindDirectChildrenOnly);
-    if (!field)
-        return;
+void levelWithField(QLabel* unit, const QLineEdit* field) {
     const int twiceMiddle = 2 * (field->y() - unit->y()) + field->height(); // in unit's coordinates
     const int spare = unit->height() - twiceMiddle;
     unit->setContentsMargins(0, std::max(-spare, 0), 0, std::max(spare, 0));
@@ -112,17 +108,17 @@ MainWindow::MainWindow() : m_host(this) {
 }
 
 void MainWindow::buildControls() {
-    std::array<QWidget*, 7> containers{};
-    containers[static_cast<std::size_t>(Container::Form1)] = this;
+    std::array<QWidget*, kContainers.size()> containers{};
+    containers[index(Container::Form1)] = this;
     // Qt counts radio buttons in frames within a frame as one group for Tab and the arrow keys;
     // an explicit group per container keeps each to its immediate container.
-    std::array<QButtonGroup*, 7> groups{};
+    std::array<QButtonGroup*, kContainers.size()> groups{};
     std::vector<std::pair<int, QWidget*>> focusable;
-    std::vector<QLabel*> unitLabels;
+    std::vector<std::pair<QLabel*, Field>> unitLabels;
+    std::array<QLineEdit*, kFields.size()> fields{};
 
     for (const ControlSpec& control : controlTable()) {
-        QWidget* widget =
-            createWidget(control, containers[static_cast<std::size_t>(control.parent)]);
+        QWidget* widget = createWidget(control, containers[index(control.parent)]);
         widget->setObjectName(toQString(control.name));
         widget->setGeometry(pixels(control.left), pixels(control.top), pixels(control.width),
                             pixels(control.height));
@@ -136,19 +132,20 @@ void MainWindow::buildControls() {
             widget->setAccessibleName(toQString(control.accessibleName));
         else if (control.kind == Kind::Frame || control.kind == Kind::OptionButton)
             widget->setAccessibleName(toQString(control.caption));
-        if (control.kind == Kind::Label && control.font == FontRole::Large)
-            unitLabels.push_back(static_cast<QLabel*>(widget));
+        if (control.unitOf)
+            unitLabels.emplace_back(static_cast<QLabel*>(widget), *control.unitOf);
 
         if (const auto container = containerNamed(control.name))
-            containers[static_cast<std::size_t>(*container)] = widget;
+            containers[index(*container)] = widget;
         if (const auto field = fieldNamed(control.name)) {
             auto* edit = static_cast<QLineEdit*>(widget);
             edit->setMaxLength(std::numeric_limits<int>::max()); // nothing is ever cut
             m_host.addField(*field, edit);
+            fields[static_cast<std::size_t>(*field)] = edit;
         }
         if (const auto option = optionNamed(control.name)) {
             auto* button = static_cast<QAbstractButton*>(widget);
-            QButtonGroup*& group = groups[static_cast<std::size_t>(control.parent)];
+            QButtonGroup*& group = groups[index(control.parent)];
             if (!group)
                 group = new QButtonGroup(widget->parentWidget());
             group->addButton(button);
@@ -159,8 +156,8 @@ void MainWindow::buildControls() {
             focusable.emplace_back(control.tabIndex, widget);
     }
 
-    for (QLabel* unit : unitLabels)
-        levelWithField(unit);
+    for (const auto& [unit, field] : unitLabels)
+        levelWithField(unit, fields[static_cast<std::size_t>(field)]);
 
     std::sort(focusable.begin(), focusable.end(),
               [](const auto& a, const auto& b) { return a.first < b.first; });

@@ -41,12 +41,11 @@ std::wstring face(UINT dpi) {
 Fonts::Fonts(UINT dpi) {
     const std::wstring family = face(dpi);
     for (FontRole role : {FontRole::Default, FontRole::Large, FontRole::LargeBold}) {
-        const int points = role == FontRole::Default ? 8 : 12;
-        m_fonts[static_cast<std::size_t>(role)] =
-            CreateFontW(-MulDiv(points, static_cast<int>(dpi), 72), 0, 0, 0,
-                        role == FontRole::LargeBold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
-                        ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                        DEFAULT_PITCH | FF_SWISS, family.c_str());
+        const FontSpec& spec = fontSpec(role);
+        m_fonts[static_cast<std::size_t>(role)] = CreateFontW(
+            -MulDiv(spec.points, static_cast<int>(dpi), 72), 0, 0, 0,
+            spec.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
+            CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, family.c_str());
     }
 }
 

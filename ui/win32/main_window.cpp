@@ -43,12 +43,17 @@ struct ControlClass {
     DWORD exStyle;
 };
 
+bool locked(const ControlSpec& control) {
+    const auto field = fieldNamed(control.name);
+    return field && info(*field).locked;
+}
+
 ControlClass controlClass(const ControlSpec& control) {
     switch (control.kind) {
     case Kind::TextField:
         return {WC_EDITW,
                 WS_TABSTOP | ES_LEFT | ES_AUTOHSCROLL |
-                    (control.name == "Text4" ? DWORD(ES_READONLY) : DWORD(0)),
+                    (locked(control) ? DWORD(ES_READONLY) : DWORD(0)),
                 WS_EX_CLIENTEDGE};
     case Kind::Label:
         return {WC_STATICW, SS_LEFT | SS_NOPREFIX, 0};
@@ -113,8 +118,8 @@ HWND MainWindow::control(std::string_view name) const {
 void MainWindow::buildControls() {
     const std::span<const ControlSpec> table = controlTable();
     const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(m_hwnd, GWLP_HINSTANCE));
-    std::array<HWND, 7> containers{};
-    containers[static_cast<std::size_t>(Container::Form1)] = m_hwnd;
+    std::array<HWND, kContainers.size()> containers{};
+    containers[index(Container::Form1)] = m_hwnd;
     m_controls.assign(table.size(), nullptr);
     m_toolTips =
         CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, 0, 0,
@@ -122,13 +127,13 @@ void MainWindow::buildControls() {
 
     for (std::size_t i : inTabOrder(table)) {
         const ControlSpec& entry = table[i];
-        HWND parent = containers[static_cast<std::size_t>(entry.parent)];
+        HWND parent = containers[index(entry.parent)];
         const std::wstring caption = toUtf16(entry.caption);
         const auto id = reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstId + int(i)));
         HWND hwnd;
         if (entry.kind == Kind::Frame) {
             hwnd = createFrame(parent, caption.c_str(), kFirstId + int(i));
-            containers[static_cast<std::size_t>(*containerNamed(entry.name))] = hwnd;
+            containers[index(*containerNamed(entry.name))] = hwnd;
         } else {
             // A screen reader names an EDIT by the STATIC before it in creation order.
             if (!entry.accessibleName.empty())
@@ -157,10 +162,12 @@ void MainWindow::buildControls() {
         if (const auto field = fieldNamed(entry.name)) {
             m_host.addField(*field, hwnd);
             centreText(hwnd);
+            if (info(*field).locked)
+                m_lockedFields.push_back(hwnd);
         }
         if (const auto option = optionNamed(entry.name)) {
-            m_groups[static_cast<std::size_t>(entry.parent)].push_back(hwnd);
-            moveWithArrows(hwnd, &m_groups[static_cast<std::size_t>(entry.parent)]);
+            m_groups[index(entry.parent)].push_back(hwnd);
+            moveWithArrows(hwnd, &m_groups[index(entry.parent)]);
             m_host.addOption(*option, hwnd);
         }
     }
@@ -190,12 +197,10 @@ void MainWindow::layout(UINT dpi) {
         const RECT r = scaledRect(entry, dpi);
         MoveWindow(m_controls[i], r.left, r.top, r.right - r.left, r.bottom - r.top, FALSE);
     }
-    // The unit labels stand level with the field of their container.
-    for (std::size_t label = 0; label < table.size(); ++label)
-        for (std::size_t field = 0; field < table.size(); ++field)
-            if (table[label].kind == Kind::Label && table[label].font != FontRole::Default &&
-                table[field].kind == Kind::TextField && table[field].parent == table[label].parent)
-                levelWithField(m_controls[label], m_controls[field]);
+    // The unit labels stand level with their fields.
+    for (std::size_t i = 0; i < table.size(); ++i)
+        if (table[i].unitOf)
+            levelWithField(m_controls[i], m_host.field(*table[i].unitOf));
     for (HWND name : m_names)
         SendMessageW(name, WM_SETFONT, reinterpret_cast<WPARAM>(fonts[FontRole::Default]), FALSE);
     SendMessageW(m_toolTips, WM_SETFONT, reinterpret_cast<WPARAM>(fonts[FontRole::Default]), FALSE);
@@ -213,13 +218,13 @@ void MainWindow::layout(UINT dpi) {
 
 void MainWindow::shareOverlaps(UINT dpi) {
     const std::span<const ControlSpec> table = controlTable();
-    std::array<std::vector<Sibling>, kContainerCount> containers;
+    std::array<std::vector<Sibling>, kContainers.size()> containers;
     for (std::size_t i : inTabOrder(table)) {
         const ControlSpec& entry = table[i];
         const RECT rect = scaledRect(entry, dpi);
         const RECT shown =
             entry.kind == Kind::OptionButton ? shownPart(m_controls[i], rect, dpi) : rect;
-        containers[static_cast<std::size_t>(entry.parent)].push_back({m_controls[i], rect, shown});
+        containers[index(entry.parent)].push_back({m_controls[i], rect, shown});
     }
     for (const std::vector<Sibling>& siblings : containers)
         kalvoran::shareOverlaps(siblings);
@@ -299,8 +304,9 @@ LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
             onCommand(LOWORD(wParam));
         return 0; // IDCANCEL (Escape) presses nothing
     case WM_CTLCOLORSTATIC:
-        // The locked result field keeps the look of a field.
-        if (reinterpret_cast<HWND>(lParam) == control("Text4")) {
+        // A locked field keeps the look of a field.
+        if (std::ranges::find(m_lockedFields, reinterpret_cast<HWND>(lParam)) !=
+            m_lockedFields.end()) {
             SetBkColor(reinterpret_cast<HDC>(wParam), GetSysColor(COLOR_WINDOW));
             SetTextColor(reinterpret_cast<HDC>(wParam), GetSysColor(COLOR_WINDOWTEXT));
             return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));

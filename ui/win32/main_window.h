@@ -45,11 +45,12 @@ private:
     HWND m_hwnd = nullptr;
     Win32Host m_host;
     Fonts m_fonts;
-    HICON m_icons[2]{};                        // by ICON_SMALL and ICON_BIG
-    SIZE m_size{};                             // the window's one size at its DPI
-    std::vector<HWND> m_controls;              // by index in the layout table
-    std::vector<HWND> m_names;                 // the accessible name of each field, hidden
-    std::array<std::vector<HWND>, 7> m_groups; // option buttons by container, in tab order
+    HICON m_icons[2]{};           // by ICON_SMALL and ICON_BIG
+    SIZE m_size{};                // the window's one size at its DPI
+    std::vector<HWND> m_controls; // by index in the layout table
+    std::vector<HWND> m_names;    // the accessible name of each field, hidden
+    std::array<std::vector<HWND>, kContainers.size()> m_groups; // option buttons by container
+    std::vector<HWND> m_lockedFields;
     HWND m_toolTips = nullptr;
     HWND m_lastFocus = nullptr;
 };
