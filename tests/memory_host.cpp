@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tests/memory_host.h"
 
+#include "core/dispatch.h"
+#include "core/handlers.h"
+
 namespace kalvoran {
 
 MemoryHost::MemoryHost() { m_values[static_cast<std::size_t>(kInitiallySelected)] = true; }
@@ -14,6 +17,17 @@ void MemoryHost::setText(Field field, std::string_view text) {
 
 void MemoryHost::type(Field field, std::string_view text) {
     m_texts[static_cast<std::size_t>(field)] = std::string(text);
+}
+
+void MemoryHost::typeInputs(const std::array<std::string, 4>& texts) {
+    const Field inputs[] = {Field::Text1, Field::Text2, Field::Text3, Field::Text5};
+    for (std::size_t i = 0; i < texts.size(); ++i)
+        type(inputs[i], texts[i]);
+}
+
+void calculateWith(MemoryHost& host, const std::array<std::string, 4>& inputs) {
+    host.typeInputs(inputs);
+    dispatch(host, [&] { berechnen_Click(host); });
 }
 
 bool MemoryHost::value(Option option) const { return m_values[static_cast<std::size_t>(option)]; }

@@ -29,6 +29,8 @@ public:
 
     // Sets the texts of the fields as a user would, without logging.
     void type(Field field, std::string_view text);
+    // The four input fields in the order the user fills them: Text1, Text2, Text3, Text5.
+    void typeInputs(const std::array<std::string, 4>& texts);
     // The option buttons that are selected, by name.
     std::vector<std::string> selected() const;
 
@@ -46,5 +48,9 @@ private:
     std::array<bool, kOptions.size()> m_values{};
     bool m_unloaded = false;
 };
+
+// Fills the four input fields as a user types them and presses "Berechnen", through the dispatch
+// that reports an error in a message box.
+void calculateWith(MemoryHost& host, const std::array<std::string, 4>& inputs);
 
 } // namespace kalvoran

@@ -3,6 +3,7 @@
 // file, compared with the expected transcript: every build, on every platform, gives the same
 // bytes. Usage: transcript EXPECTED CORPUS_DIR... (EXPECTED "-" prints the transcript instead)
 #include <algorithm>
+#include <array>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -10,7 +11,6 @@
 #include <string>
 #include <vector>
 
-#include "core/dispatch.h"
 #include "core/handlers.h"
 #include "host/number_text.h"
 #include "tests/memory_host.h"
@@ -28,15 +28,15 @@ std::string contents(const std::filesystem::path& file) {
 
 // The four texts separated by newlines: Text1, Text2, Text3, Text5; "Berechnen" on them.
 std::string calculation(const std::string& input) {
-    MemoryHost host;
-    const Field fields[] = {Field::Text1, Field::Text2, Field::Text3, Field::Text5};
+    std::array<std::string, 4> texts;
     std::size_t start = 0;
-    for (int i = 0; i < 4; ++i) {
+    for (std::size_t i = 0; i < texts.size(); ++i) {
         const std::size_t end = i < 3 ? input.find('\n', start) : std::string::npos;
-        host.type(fields[i], input.substr(start, end == std::string::npos ? end : end - start));
+        texts[i] = input.substr(start, end == std::string::npos ? end : end - start);
         start = end == std::string::npos ? input.size() : end + 1;
     }
-    dispatch(host, [&] { berechnen_Click(host); });
+    MemoryHost host;
+    calculateWith(host, texts);
     if (host.boxes.empty())
         return "Text4=" + host.text(Field::Text4);
     const MemoryHost::Box& box = host.boxes.front();

@@ -2,7 +2,6 @@
 // "Berechnen" through the host without a window: results, the two messages, and every fault.
 #include <QTest>
 
-#include "core/dispatch.h"
 #include "core/handlers.h"
 #include "tests/memory_host.h"
 
@@ -19,11 +18,9 @@ struct Outcome {
 
 Outcome calculate(const QStringList& inputs) {
     MemoryHost host;
-    const Field fields[] = {Field::Text1, Field::Text2, Field::Text3, Field::Text5};
-    for (int i = 0; i < 4; ++i)
-        host.type(fields[i], inputs[i].toStdString());
     host.type(Field::Text4, kOld);
-    dispatch(host, [&] { berechnen_Click(host); });
+    calculateWith(host, {inputs[0].toStdString(), inputs[1].toStdString(), inputs[2].toStdString(),
+                         inputs[3].toStdString()});
     return {host.text(Field::Text4), host.boxes};
 }
 
