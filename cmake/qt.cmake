@@ -1,10 +1,10 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Linux and other Unix desktops: the window on Qt 6 Widgets, its icons, install and Debian package.
-find_package(Qt6 REQUIRED COMPONENTS Widgets Test)
+find_package(Qt6 REQUIRED COMPONENTS Widgets Svg Test)
 qt_standard_project_setup()
 
 add_library(kalvoran_host_qt STATIC host/qt/qt_host.cpp host/qt/key_press.cpp)
-target_link_libraries(kalvoran_host_qt PUBLIC kalvoran_core Qt6::Widgets)
+target_link_libraries(kalvoran_host_qt PUBLIC kalvoran_portable Qt6::Widgets)
 
 add_library(kalvoran_ui STATIC
     ui/qt/accessible.cpp
@@ -22,7 +22,6 @@ set_source_files_properties(ui/qt/app_setup.cpp PROPERTIES
 
 # The icon's sources: an XPM, from which the window's icon, the 48 px PNG and the program
 # file's .ico are made, and the same drawing as an SVG for the icon theme's other sizes.
-find_package(Qt6 REQUIRED COMPONENTS Svg)
 add_executable(make_icons packaging/make_icons.cpp)
 target_link_libraries(make_icons PRIVATE Qt6::Gui Qt6::Svg)
 set(KALVORAN_PNG ${CMAKE_CURRENT_BINARY_DIR}/kalvoran.png)

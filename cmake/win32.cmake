@@ -14,8 +14,8 @@ add_library(kalvoran_win32 STATIC
     ui/win32/overlaps.cpp
     ui/win32/window_class.cpp
 )
-target_link_libraries(kalvoran_win32 PUBLIC kalvoran_core comctl32 imm32 gdi32 user32)
-target_compile_definitions(kalvoran_core PUBLIC UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX
+target_link_libraries(kalvoran_win32 PUBLIC kalvoran_portable comctl32 imm32 gdi32 user32)
+target_compile_definitions(kalvoran_win32 PUBLIC UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX
                                                 _WIN32_WINNT=0x0A00 WINVER=0x0A00)
 
 # The version record, the icon and the manifest, with the project's version filled in. The .ico

@@ -4,14 +4,14 @@
 # build of a copy of the source tree in another folder, Kalvoran.exe, the zip and the installer
 # are the same bytes. The zip holds Kalvoran.exe, LICENSE and LIESMICH.txt, and the exe unpacked
 # from it starts and shows its window. The installer carries its version record and the icon.
-# Usage: check_packages.sh BUILD_DIR SOURCE_DIR probe.exe
+# Usage: check_packages.sh BUILD_DIR SOURCE_DIR probe.exe PYTHON
 set -u
-build=$1 src=$2 probe=$3
+build=$1 src=$2 probe=$3 python=$4
 here=$(dirname "$0")
 source "$here/../../scripts/check_common.sh"
 need makensis nsis
 need xdotool xdotool
-[ -x /usr/bin/python3 ] && /usr/bin/python3 -c 'import pefile' 2>/dev/null ||
+"$python" -c 'import pefile' 2>/dev/null ||
     { echo "FAIL: pefile is missing: install the Debian package python3-pefile (./test.sh installs it)"; exit 1; }
 
 pack() { # pack BUILD OUT
@@ -62,7 +62,7 @@ grep -n @ "$manifests"/*.yaml | grep -v '^[^:]*:[0-9]*:#' && fail "winget manife
 bash "$src/packaging/winget/fill.sh" "$work/out/$setup" "https://example.org/a|b/$setup" "$work/bad" \
     2>/dev/null && fail "fill.sh took a URL with |"
 
-/usr/bin/python3 "$here/check_exe.py" --installer "$work/out/$setup" "$src" || failed=1
+"$python" "$here/check_exe.py" --installer "$work/out/$setup" "$src" || failed=1
 
 export DISPLAY=":$(cat "$build/wine-display")"
 KALVORAN_WINE_BUILD=$build bash "$here/wine.sh" "$work/unpacked/Kalvoran.exe" >/dev/null 2>&1 &
