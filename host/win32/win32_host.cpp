@@ -82,7 +82,12 @@ void Win32Host::addOption(Option option, HWND button) {
     m_groups[static_cast<std::size_t>(container)].push_back(option);
     SendMessageW(button, BM_SETCHECK, option == kInitiallySelected ? BST_CHECKED : BST_UNCHECKED,
                  0);
-    updateTabStop(container);
+}
+
+void Win32Host::updateTabStops() {
+    for (const ContainerInfo& c : kContainers)
+        if (!m_groups[index(c.container)].empty())
+            updateTabStop(c.container);
 }
 
 void Win32Host::addKeyPress(Field f, KeyPressHandler handler) {

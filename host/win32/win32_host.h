@@ -19,9 +19,11 @@ public:
     // The window that owns the message boxes and closes on unload().
     void setWindow(HWND window) { m_window = window; }
 
-    // Fields and option buttons, each container's buttons in tab order.
+    // Fields and option buttons, each container's buttons in tab order; once all are added,
+    // updateTabStops() makes each group one tab stop.
     void addField(Field field, HWND edit);
     void addOption(Option option, HWND button);
+    void updateTabStops();
     // Runs handler for each character typed into the field, before the field takes it.
     void addKeyPress(Field field, KeyPressHandler handler);
 

@@ -39,13 +39,17 @@ LRESULT CALLBACK frameProc(HWND frame, UINT message, WPARAM wParam, LPARAM lPara
 
 } // namespace
 
-HWND createFrame(HWND parent, const wchar_t* caption, int id) {
+HWND createFrame(HWND parent, const wchar_t* caption, int id, const RECT& rect, HFONT font) {
     const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE));
     static const ATOM registered = registerWindowClass(instance, kFrameClass, frameProc);
     (void)registered;
-    return CreateWindowExW(WS_EX_CONTROLPARENT, kFrameClass, caption, WS_CHILD | WS_VISIBLE, 0, 0,
-                           0, 0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                           instance, nullptr);
+    HWND frame =
+        CreateWindowExW(WS_EX_CONTROLPARENT, kFrameClass, caption, WS_CHILD | WS_VISIBLE, rect.left,
+                        rect.top, rect.right - rect.left, rect.bottom - rect.top, parent,
+                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
+    if (frame)
+        SendMessageW(frame, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    return frame;
 }
 
 HWND frameBox(HWND frame) {

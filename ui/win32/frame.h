@@ -8,7 +8,8 @@
 
 namespace kalvoran {
 
-HWND createFrame(HWND parent, const wchar_t* caption, int id);
+// At rect (in parent's client coordinates), its caption drawn with font.
+HWND createFrame(HWND parent, const wchar_t* caption, int id, const RECT& rect, HFONT font);
 // The group box that draws the frame.
 HWND frameBox(HWND frame);
 

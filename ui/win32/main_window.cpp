@@ -92,9 +92,12 @@ MainWindow::MainWindow(HINSTANCE instance) {
     if (!m_hwnd)
         throw std::runtime_error("the window could not be created");
     m_host.setWindow(m_hwnd);
-    buildControls();
+    const UINT dpi = GetDpiForWindow(m_hwnd);
+    m_fonts = Fonts(dpi);
+    buildControls(dpi);
+    m_host.updateTabStops();
     bindEvents();
-    layout(GetDpiForWindow(m_hwnd));
+    finishLayout(dpi);
 }
 
 MainWindow::~MainWindow() {
@@ -115,39 +118,49 @@ HWND MainWindow::control(std::string_view name) const {
     return nullptr;
 }
 
-void MainWindow::buildControls() {
+void MainWindow::buildControls(UINT dpi) {
     const std::span<const ControlSpec> table = controlTable();
     const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(m_hwnd, GWLP_HINSTANCE));
     std::array<HWND, kContainers.size()> containers{};
     containers[index(Container::Form1)] = m_hwnd;
     m_controls.assign(table.size(), nullptr);
+    m_clicked.assign(table.size(), {});
     m_toolTips =
         CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, 0, 0,
                         0, 0, m_hwnd, nullptr, instance, nullptr);
+    const auto defaultFont = reinterpret_cast<WPARAM>(m_fonts[FontRole::Default]);
+    SendMessageW(m_toolTips, WM_SETFONT, defaultFont, FALSE);
 
     for (std::size_t i : inTabOrder(table)) {
         const ControlSpec& entry = table[i];
         HWND parent = containers[index(entry.parent)];
         const std::wstring caption = toUtf16(entry.caption);
         const auto id = reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstId + int(i)));
+        const RECT r = scaledRect(entry, dpi);
         HWND hwnd;
         if (entry.kind == Kind::Frame) {
-            hwnd = createFrame(parent, caption.c_str(), kFirstId + int(i));
+            hwnd = createFrame(parent, caption.c_str(), kFirstId + int(i), r, m_fonts[entry.font]);
             containers[index(*containerNamed(entry.name))] = hwnd;
         } else {
             // A screen reader names an EDIT by the STATIC before it in creation order.
-            if (!entry.accessibleName.empty())
+            if (!entry.accessibleName.empty()) {
                 m_names.push_back(CreateWindowExW(
                     0, WC_STATICW, toUtf16(entry.accessibleName).c_str(), WS_CHILD | SS_NOPREFIX, 0,
                     0, 0, 0, parent, nullptr, instance, nullptr));
+                SendMessageW(m_names.back(), WM_SETFONT, defaultFont, FALSE);
+            }
             const ControlClass kind = controlClass(entry);
-            hwnd = CreateWindowExW(kind.exStyle, kind.name, caption.c_str(),
-                                   WS_CHILD | WS_VISIBLE | kind.style, 0, 0, 0, 0, parent, id,
-                                   instance, nullptr);
+            hwnd = CreateWindowExW(
+                kind.exStyle, kind.name, caption.c_str(), WS_CHILD | WS_VISIBLE | kind.style,
+                r.left, r.top, r.right - r.left, r.bottom - r.top, parent, id, instance, nullptr);
+            if (hwnd)
+                SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(m_fonts[entry.font]),
+                             FALSE);
         }
         if (!hwnd)
             throw std::runtime_error("a control could not be created");
         m_controls[i] = hwnd;
+        m_clicked[i] = {commandHandler(entry.name), optionNamed(entry.name)};
 
         if (!entry.toolTip.empty()) {
             std::wstring tip = toUtf16(entry.toolTip);
@@ -197,14 +210,19 @@ void MainWindow::layout(UINT dpi) {
         const RECT r = scaledRect(entry, dpi);
         MoveWindow(m_controls[i], r.left, r.top, r.right - r.left, r.bottom - r.top, FALSE);
     }
-    // The unit labels stand level with their fields.
-    for (std::size_t i = 0; i < table.size(); ++i)
-        if (table[i].unitOf)
-            levelWithField(m_controls[i], m_host.field(*table[i].unitOf));
     for (HWND name : m_names)
         SendMessageW(name, WM_SETFONT, reinterpret_cast<WPARAM>(fonts[FontRole::Default]), FALSE);
     SendMessageW(m_toolTips, WM_SETFONT, reinterpret_cast<WPARAM>(fonts[FontRole::Default]), FALSE);
     m_fonts = std::move(fonts);
+    finishLayout(dpi);
+}
+
+void MainWindow::finishLayout(UINT dpi) {
+    const std::span<const ControlSpec> table = controlTable();
+    // The unit labels stand level with their fields.
+    for (std::size_t i = 0; i < table.size(); ++i)
+        if (table[i].unitOf)
+            levelWithField(m_controls[i], m_host.field(*table[i].unitOf));
     shareOverlaps(dpi);
 
     RECT outer{0, 0, scaled(kClientWidthTwips, dpi), scaled(kClientHeightTwips, dpi)};
@@ -266,11 +284,11 @@ void MainWindow::onCommand(int id) {
     const std::span<const ControlSpec> table = controlTable();
     if (id < kFirstId || id >= kFirstId + int(table.size()) || !m_host.accepting())
         return;
-    const ControlSpec& entry = table[static_cast<std::size_t>(id - kFirstId)];
-    if (const ClickHandler handler = commandHandler(entry.name))
-        dispatch(m_host, [&] { handler(m_host); });
-    else if (const auto option = optionNamed(entry.name))
-        dispatch(m_host, [&] { m_host.setValue(*option, true); });
+    const Clicked& clicked = m_clicked[static_cast<std::size_t>(id - kFirstId)];
+    if (clicked.command)
+        dispatch(m_host, [&] { clicked.command(m_host); });
+    else if (clicked.option)
+        dispatch(m_host, [&] { m_host.setValue(*clicked.option, true); });
 }
 
 // Enter presses the focused command button, and nothing else.

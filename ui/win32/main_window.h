@@ -6,9 +6,11 @@
 #include <windows.h>
 
 #include <array>
+#include <optional>
 #include <string_view>
 #include <vector>
 
+#include "core/handlers.h"
 #include "host/win32/win32_host.h"
 #include "ui/win32/fonts.h"
 
@@ -32,10 +34,14 @@ public:
 private:
     static LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
-    void buildControls();
+    // Each control created at its place for dpi, with its font.
+    void buildControls(UINT dpi);
     void bindEvents();
     // Places every control and sizes the window for dpi, with the fonts made anew.
     void layout(UINT dpi);
+    // What follows the controls' places and fonts: unit labels levelled, overlaps shared, the
+    // window sized, its icons.
+    void finishLayout(UINT dpi);
     // Each control's window region leaves out what its siblings show.
     void shareOverlaps(UINT dpi);
     void setIcons(UINT dpi);
@@ -48,7 +54,14 @@ private:
     HICON m_icons[2]{};           // by ICON_SMALL and ICON_BIG
     SIZE m_size{};                // the window's one size at its DPI
     std::vector<HWND> m_controls; // by index in the layout table
-    std::vector<HWND> m_names;    // the accessible name of each field, hidden
+    // What a click on each control runs, by index in the layout table: a command button's
+    // handler, or an option button selected.
+    struct Clicked {
+        ClickHandler command = nullptr;
+        std::optional<Option> option;
+    };
+    std::vector<Clicked> m_clicked;
+    std::vector<HWND> m_names; // the accessible name of each field, hidden
     std::array<std::vector<HWND>, kContainers.size()> m_groups; // option buttons by container
     std::vector<HWND> m_lockedFields;
     HWND m_toolTips = nullptr;
