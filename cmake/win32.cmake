@@ -4,6 +4,7 @@ enable_language(RC)
 
 add_library(kalvoran_win32 STATIC
     host/win32/key_filter.cpp
+    host/win32/subclass.cpp
     host/win32/utf16.cpp
     host/win32/win32_host.cpp
     ui/win32/fonts.cpp

@@ -1,14 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "host/win32/key_filter.h"
 
-#include <commctrl.h>
 #include <imm.h>
 #include <string>
 
+#include "host/win32/subclass.h"
+
 namespace kalvoran {
 namespace {
-
-constexpr UINT_PTR kSubclassId = 1;
 
 // The control codes of Ctrl+A, Ctrl+C, Ctrl+V, Ctrl+X and Ctrl+Z.
 constexpr WPARAM kSelectAll = 1, kCopy = 3, kPaste = 22, kCut = 24, kUndo = 26;
@@ -42,9 +41,8 @@ void insertComposition(HWND edit, const KeyPressHandler& handler) {
         SendMessageW(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(taken.c_str()));
 }
 
-LRESULT CALLBACK fieldProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                           DWORD_PTR data) {
-    auto* handler = reinterpret_cast<KeyPressHandler*>(data);
+LRESULT fieldProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam, void* data) {
+    auto* handler = static_cast<KeyPressHandler*>(data);
     switch (message) {
     case WM_CHAR:
     case WM_IME_CHAR:
@@ -56,7 +54,7 @@ LRESULT CALLBACK fieldProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam
             break;
         }
         if (const wchar_t kept = judge(*handler, static_cast<wchar_t>(wParam)))
-            return DefSubclassProc(edit, message, kept, lParam);
+            return callNext(edit, message, kept, lParam);
         return 0;
     case WM_UNICHAR: {
         // Another program's characters, as UTF-32: judged unit by unit like typed ones.
@@ -84,19 +82,17 @@ LRESULT CALLBACK fieldProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam
         }
         break;
     case WM_NCDESTROY:
-        RemoveWindowSubclass(edit, fieldProc, kSubclassId);
         delete handler;
         break;
     }
-    return DefSubclassProc(edit, message, wParam, lParam);
+    return callNext(edit, message, wParam, lParam);
 }
 
 } // namespace
 
 void filterKeys(HWND edit, KeyPressHandler handler) {
     auto* owned = new KeyPressHandler(std::move(handler));
-    if (!SetWindowSubclass(edit, fieldProc, kSubclassId, reinterpret_cast<DWORD_PTR>(owned)))
-        delete owned;
+    subclass(edit, fieldProc, owned);
 }
 
 } // namespace kalvoran

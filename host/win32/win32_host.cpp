@@ -1,16 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "host/win32/win32_host.h"
 
-#include <commctrl.h>
 #include <cwchar>
 #include <stdexcept>
 
+#include "host/win32/subclass.h"
 #include "host/win32/utf16.h"
 
 namespace kalvoran {
 namespace {
-
-constexpr UINT_PTR kGuardId = 2;
 
 // Whether the message may change an EDIT's text: Ctrl+A and Ctrl+C do not, nor do the keys that
 // move the caret.
@@ -73,7 +71,7 @@ void Win32Host::addField(Field field, HWND edit) {
     m_fields[index(field)] = edit;
     // No length limit: the EDIT's default of 30,000 characters is lifted.
     SendMessageW(edit, EM_SETLIMITTEXT, 0, 0);
-    SetWindowSubclass(edit, guardProc, kGuardId, reinterpret_cast<DWORD_PTR>(this));
+    subclass(edit, guardProc, this);
 }
 
 void Win32Host::addOption(Option option, HWND button) {
@@ -175,9 +173,8 @@ void Win32Host::unload() {
 // No field changes behind an open message box, and the result field changes only by the host,
 // whatever sends the message: the user, another program or assistive technology. The result
 // field stays read-only.
-LRESULT CALLBACK Win32Host::guardProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam,
-                                      UINT_PTR, DWORD_PTR data) {
-    auto* host = reinterpret_cast<Win32Host*>(data);
+LRESULT Win32Host::guardProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam, void* data) {
+    auto* host = static_cast<Win32Host*>(data);
     bool locked = false;
     for (const FieldInfo& f : kFields)
         locked = locked || (f.locked && edit == host->m_fields[index(f.field)]);
@@ -191,9 +188,6 @@ LRESULT CALLBACK Win32Host::guardProc(HWND edit, UINT message, WPARAM wParam, LP
             locked && change && wParam == WPARAM(GWL_STYLE))
             change->styleNew |= ES_READONLY;
         break;
-    case WM_NCDESTROY:
-        RemoveWindowSubclass(edit, guardProc, kGuardId);
-        break;
     default:
         if (changesText(message, wParam) && !host->m_writing && (locked || host->m_boxOpen)) {
             if (message == WM_UNICHAR && wParam == UNICODE_NOCHAR)
@@ -206,7 +200,7 @@ LRESULT CALLBACK Win32Host::guardProc(HWND edit, UINT message, WPARAM wParam, LP
             return 0;
         }
     }
-    return DefSubclassProc(edit, message, wParam, lParam);
+    return callNext(edit, message, wParam, lParam);
 }
 
 } // namespace kalvoran

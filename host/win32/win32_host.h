@@ -53,8 +53,7 @@ protected:
     void clear(Option option) override;
 
 private:
-    static LRESULT CALLBACK guardProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam,
-                                      UINT_PTR, DWORD_PTR data);
+    static LRESULT guardProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam, void* data);
     // Tab reaches a container's selected button, or its first when none is selected.
     void updateTabStop(Container container);
 

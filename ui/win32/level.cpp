@@ -1,16 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/win32/level.h"
 
-#include <commctrl.h>
 #include <string>
 
+#include "host/win32/subclass.h"
 #include "ui/win32/gdi.h"
 
 namespace kalvoran {
 namespace {
-
-constexpr UINT_PTR kCentreId = 4;
-constexpr UINT_PTR kLevelId = 5;
 
 int lineHeight(HWND control) {
     const ScopedDC dc(control);
@@ -28,11 +25,10 @@ HBRUSH background(HWND control, HDC dc, UINT message) {
     return brush ? brush : GetSysColorBrush(COLOR_WINDOW);
 }
 
-LRESULT CALLBACK centredProc(HWND field, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                             DWORD_PTR) {
+LRESULT centredProc(HWND field, UINT message, WPARAM wParam, LPARAM lParam, void*) {
     switch (message) {
     case WM_NCCALCSIZE: {
-        const LRESULT result = DefSubclassProc(field, message, wParam, lParam);
+        const LRESULT result = callNext(field, message, wParam, lParam);
         RECT& client = wParam ? reinterpret_cast<NCCALCSIZE_PARAMS*>(lParam)->rgrc[0]
                               : *reinterpret_cast<RECT*>(lParam);
         const int spare = client.bottom - client.top - lineHeight(field);
@@ -43,7 +39,7 @@ LRESULT CALLBACK centredProc(HWND field, UINT message, WPARAM wParam, LPARAM lPa
         return result;
     }
     case WM_NCPAINT: {
-        DefSubclassProc(field, message, wParam, lParam);
+        callNext(field, message, wParam, lParam);
         RECT outer, client;
         GetWindowRect(field, &outer);
         GetClientRect(field, &client);
@@ -62,25 +58,21 @@ LRESULT CALLBACK centredProc(HWND field, UINT message, WPARAM wParam, LPARAM lPa
     }
     case WM_NCHITTEST: {
         // A click on the band above or below the text goes into the field.
-        const LRESULT hit = DefSubclassProc(field, message, wParam, lParam);
+        const LRESULT hit = callNext(field, message, wParam, lParam);
         return hit == HTBORDER || hit == HTNOWHERE ? HTCLIENT : hit;
     }
     case WM_SETFONT: {
-        const LRESULT result = DefSubclassProc(field, message, wParam, lParam);
+        const LRESULT result = callNext(field, message, wParam, lParam);
         SetWindowPos(field, nullptr, 0, 0, 0, 0,
                      SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
         return result;
     }
-    case WM_NCDESTROY:
-        RemoveWindowSubclass(field, centredProc, kCentreId);
-        break;
     }
-    return DefSubclassProc(field, message, wParam, lParam);
+    return callNext(field, message, wParam, lParam);
 }
 
 // data: the rows by which the label's text is drawn lower than its top, negative for higher.
-LRESULT CALLBACK levelledProc(HWND label, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                              DWORD_PTR data) {
+LRESULT levelledProc(HWND label, UINT message, WPARAM wParam, LPARAM lParam, void* data) {
     switch (message) {
     case WM_PAINT: {
         PAINTSTRUCT paint;
@@ -93,30 +85,26 @@ LRESULT CALLBACK levelledProc(HWND label, UINT message, WPARAM wParam, LPARAM lP
         {
             const ScopedSelect font(dc, fontOf(label));
             SetBkMode(dc, TRANSPARENT);
-            OffsetRect(&client, 0, static_cast<int>(static_cast<INT_PTR>(data)));
+            OffsetRect(&client, 0, static_cast<int>(reinterpret_cast<INT_PTR>(data)));
             client.bottom += GetSystemMetrics(SM_CYSCREEN); // clipped by the label, not the box
             DrawTextW(dc, text.c_str(), -1, &client, DT_LEFT | DT_NOPREFIX | DT_SINGLELINE);
         }
         EndPaint(label, &paint);
         return 0;
     }
-    case WM_NCDESTROY:
-        RemoveWindowSubclass(label, levelledProc, kLevelId);
-        break;
     }
-    return DefSubclassProc(label, message, wParam, lParam);
+    return callNext(label, message, wParam, lParam);
 }
 
 } // namespace
 
-void centreText(HWND field) { SetWindowSubclass(field, centredProc, kCentreId, 0); }
+void centreText(HWND field) { subclass(field, centredProc, nullptr); }
 
 void levelWithField(HWND label, HWND field) {
     POINT labelTop{0, 0}, textTop{0, 0};
     MapWindowPoints(label, nullptr, &labelTop, 1);
     MapWindowPoints(field, nullptr, &textTop, 1); // the field's client area holds just its text
-    SetWindowSubclass(label, levelledProc, kLevelId,
-                      static_cast<DWORD_PTR>(static_cast<INT_PTR>(textTop.y - labelTop.y)));
+    subclass(label, levelledProc, reinterpret_cast<void*>(INT_PTR{textTop.y - labelTop.y}));
     InvalidateRect(label, nullptr, TRUE);
 }
 

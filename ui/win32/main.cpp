@@ -18,6 +18,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
             // The system sends WM_DPICHANGED; a posted one comes from another program.
             if (got == 0 || message.message == WM_DPICHANGED)
                 continue;
+            window.relayToToolTips(message);
             // Tab, the arrow keys and Enter, as in a dialog.
             if (!window.hwnd() || !IsDialogMessageW(window.hwnd(), &message)) {
                 TranslateMessage(&message);

@@ -166,7 +166,7 @@ void MainWindow::buildControls(UINT dpi) {
             std::wstring tip = toUtf16(entry.toolTip);
             TOOLINFOW tool{};
             tool.cbSize = sizeof tool;
-            tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+            tool.uFlags = TTF_IDISHWND;
             tool.hwnd = m_hwnd;
             tool.uId = reinterpret_cast<UINT_PTR>(hwnd);
             tool.lpszText = tip.data();
@@ -262,6 +262,11 @@ void MainWindow::setIcons(UINT dpi) {
             DestroyIcon(m_icons[which]);
         m_icons[which] = icon;
     }
+}
+
+void MainWindow::relayToToolTips(const MSG& message) const {
+    if (m_toolTips && message.message >= WM_MOUSEFIRST && message.message <= WM_MOUSELAST)
+        SendMessageW(m_toolTips, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&message));
 }
 
 void MainWindow::show(int how) {

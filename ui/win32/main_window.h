@@ -30,6 +30,8 @@ public:
 
     // Centred on the work area of its monitor, shown, the focus in the first field.
     void show(int how);
+    // The tooltips learn of the pointer from here: every message the loop takes is offered.
+    void relayToToolTips(const MSG& message) const;
 
 private:
     static LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);

@@ -10,6 +10,6 @@
 namespace kalvoran {
 
 // group lists the buttons of button's container in tab order; it outlives the button.
-void moveWithArrows(HWND button, const std::vector<HWND>* group);
+void moveWithArrows(HWND button, std::vector<HWND>* group);
 
 } // namespace kalvoran
