@@ -47,7 +47,7 @@ bool isCommand(const QKeyEvent* key) {
 }
 
 // The control code of backspace, Enter and Escape; nothing for any other key.
-std::optional<char32_t> controlCode(const QKeyEvent* key) {
+std::optional<char16_t> controlCode(const QKeyEvent* key) {
     const Qt::KeyboardModifiers held = key->modifiers() & ~Qt::KeypadModifier;
     if (held & ~Qt::ShiftModifier)
         return std::nullopt;
@@ -64,11 +64,6 @@ std::optional<char32_t> controlCode(const QKeyEvent* key) {
     }
 }
 
-short asKeyAscii(char32_t code) {
-    // KeyAscii is 16 bits, signed; characters beyond it stand for no character the filter knows.
-    return code <= 0x7FFF ? static_cast<short>(code) : short(-1);
-}
-
 } // namespace
 
 QtKeyPress::QtKeyPress(QLineEdit* edit, KeyPressHandler handler)
@@ -78,14 +73,9 @@ QtKeyPress::QtKeyPress(QLineEdit* edit, KeyPressHandler handler)
 
 QString QtKeyPress::judge(const QString& text) const {
     QString taken;
-    for (char32_t code : text.toUcs4()) {
-        short KeyAscii = asKeyAscii(code);
-        m_handler(KeyAscii);
-        if (KeyAscii == 0)
-            continue;
-        const char32_t kept = KeyAscii == asKeyAscii(code) ? code : char32_t(KeyAscii);
-        taken += QString::fromUcs4(&kept, 1);
-    }
+    for (const QChar unit : text)
+        if (const char16_t kept = pressKey(m_handler, unit.unicode()))
+            taken += QChar(kept);
     return taken;
 }
 
@@ -111,10 +101,9 @@ bool QtKeyPress::eventFilter(QObject* watched, QEvent* event) {
     if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab)
         return false;
 
-    if (const std::optional<char32_t> code = controlCode(key)) {
-        short KeyAscii = asKeyAscii(*code);
-        m_handler(KeyAscii);
-        return KeyAscii == 0; // a kept Enter or Escape still presses no button
+    if (const std::optional<char16_t> code = controlCode(key)) {
+        // A kept Enter or Escape still presses no button.
+        return pressKey(m_handler, *code) == 0;
     }
     if (isCommand(key))
         return false;

@@ -7,15 +7,13 @@
 // as 8. Characters committed by an input method (dead keys, compose) are judged one by one too.
 #pragma once
 
-#include <functional>
-
 #include <QObject>
+
+#include "host/key_press.h"
 
 class QLineEdit;
 
 namespace kalvoran {
-
-using KeyPressHandler = std::function<void(short& KeyAscii)>;
 
 class QtKeyPress : public QObject {
     Q_OBJECT

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "host/qt/qt_host.h"
 
+#include <limits>
 #include <stdexcept>
 
 #include <QAbstractButton>
@@ -34,10 +35,12 @@ BoxIcon boxIcon(Icon icon) {
 
 void QtHost::addField(Field field, QLineEdit* edit) {
     m_fields[static_cast<std::size_t>(field)] = edit;
+    edit->setMaxLength(std::numeric_limits<int>::max()); // nothing is ever cut
 }
 
 void QtHost::addOption(Option option, QAbstractButton* button) {
     m_options[static_cast<std::size_t>(option)] = button;
+    button->setChecked(option == kInitiallySelected);
 }
 
 void QtHost::addKeyPress(Field field, KeyPressHandler handler) {

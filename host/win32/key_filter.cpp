@@ -17,9 +17,7 @@ bool isFieldCommand(WPARAM code) {
 
 // The unit as the handler leaves it; 0 for a dropped one.
 wchar_t judge(const KeyPressHandler& handler, wchar_t unit) {
-    short KeyAscii = static_cast<short>(unit);
-    handler(KeyAscii);
-    return static_cast<wchar_t>(KeyAscii);
+    return static_cast<wchar_t>(pressKey(handler, static_cast<char16_t>(unit)));
 }
 
 // An input method's result string, judged unit by unit, goes in as one replacement of the

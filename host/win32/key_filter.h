@@ -8,11 +8,9 @@
 
 #include <windows.h>
 
-#include <functional>
+#include "host/key_press.h"
 
 namespace kalvoran {
-
-using KeyPressHandler = std::function<void(short& KeyAscii)>;
 
 // The handler lives as long as the field.
 void filterKeys(HWND edit, KeyPressHandler handler);

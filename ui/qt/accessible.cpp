@@ -6,7 +6,32 @@
 #include <QLineEdit>
 #include <QRadioButton>
 
+#include "ui/qt/main_window.h"
+#include "ui/qt/wrapping_radio_button.h"
+
 namespace kalvoran {
+namespace {
+
+// Screen readers announce the window as a window, with its caption, rather than as a pane.
+// Buttons are pressed and toggled through the window's own rules, and the locked result field
+// offers no editing (accessible.h).
+QAccessibleInterface* accessibleWindow(const QString& className, QObject* object) {
+    if (!object->isWidgetType())
+        return nullptr;
+    auto* widget = static_cast<QWidget*>(object);
+    if (className == QLatin1String(MainWindow::staticMetaObject.className()))
+        return new QAccessibleWidget(widget, QAccessible::Window);
+    if (className == QLatin1String(CommandButton::staticMetaObject.className()) ||
+        className == QLatin1String(WrappingRadioButton::staticMetaObject.className()))
+        return new AccessibleButton(static_cast<QAbstractButton*>(widget));
+    if (className == QLatin1String(LockedField::staticMetaObject.className()))
+        return new AccessibleLockedField(static_cast<QLineEdit*>(widget));
+    return nullptr;
+}
+
+} // namespace
+
+void installAccessibleInterfaces() { QAccessible::installFactory(accessibleWindow); }
 
 bool handlersBlocked() { return QApplication::activeModalWidget() != nullptr; }
 

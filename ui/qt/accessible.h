@@ -67,6 +67,10 @@ private:
     QLineEdit* edit() const;
 };
 
+// The interfaces below, and the window announced as a window with its caption rather than as a
+// pane; once per application.
+void installAccessibleInterfaces();
+
 // No handler runs while a message box is open, whatever asks.
 bool handlersBlocked();
 

@@ -6,6 +6,7 @@
 #include <QLocale>
 #include <QTranslator>
 
+#include "ui/qt/accessible.h"
 #include "ui/qt/fonts.h"
 
 namespace kalvoran {
@@ -17,6 +18,7 @@ void setUpApplication(QApplication& app) {
     // launcher and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("de.kalvoran.Kalvoran"));
     QApplication::setFont(windowFont(FontRole::Default));
+    installAccessibleInterfaces();
 
     // Qt's own texts (the fields' context menu, the OK button) in German, whatever the system's
     // language: the whole program speaks German.

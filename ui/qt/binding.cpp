@@ -11,17 +11,19 @@
 namespace kalvoran {
 
 void MainWindow::bindEvents() {
-    const auto onClick = [this](QAbstractButton* button, ClickHandler handler) {
-        connect(button, &QAbstractButton::clicked, this, [this, handler] {
+    const auto onClick = [this](QAbstractButton* button, auto run) {
+        connect(button, &QAbstractButton::clicked, this, [this, run] {
             if (!handlersBlocked())
-                dispatch(m_host, [&] { handler(m_host); });
+                dispatch(m_host, run);
         });
     };
     for (const CommandBinding& binding : kCommandBindings)
-        onClick(findChild<QAbstractButton*>(toQString(binding.control)), binding.handler);
+        onClick(findChild<QAbstractButton*>(toQString(binding.control)),
+                [this, handler = binding.handler] { handler(m_host); });
+    // A clicked option button is selected as the handlers select one, and so runs its handler.
     for (const OptionInfo& option : kOptions)
-        if (const ClickHandler handler = optionClickHandler(option.option))
-            onClick(findChild<QAbstractButton*>(QString::fromUtf8(option.name)), handler);
+        onClick(findChild<QAbstractButton*>(QString::fromUtf8(option.name)),
+                [this, o = option.option] { m_host.setValue(o, true); });
     bindOptionHandlers(m_host);
 
     for (const KeyPressBinding& binding : kKeyPressBindings)

@@ -3,10 +3,8 @@
 
 #include <algorithm>
 #include <array>
-#include <limits>
 #include <vector>
 
-#include <QAccessibleWidget>
 #include <QApplication>
 #include <QButtonGroup>
 #include <QGroupBox>
@@ -66,28 +64,9 @@ void levelWithField(QLabel* unit, const QLineEdit* field) {
     unit->setContentsMargins(0, std::max(-spare, 0), 0, std::max(spare, 0));
 }
 
-// Screen readers announce the window as a window, with its caption, rather than as a pane.
-// Buttons are pressed and toggled through the window's own rules, and the locked result field
-// offers no editing (accessible.h).
-QAccessibleInterface* accessibleWindow(const QString& className, QObject* object) {
-    if (!object->isWidgetType())
-        return nullptr;
-    auto* widget = static_cast<QWidget*>(object);
-    if (className == QLatin1String(MainWindow::staticMetaObject.className()))
-        return new QAccessibleWidget(widget, QAccessible::Window);
-    if (className == QLatin1String(CommandButton::staticMetaObject.className()) ||
-        className == QLatin1String(WrappingRadioButton::staticMetaObject.className()))
-        return new AccessibleButton(static_cast<QAbstractButton*>(widget));
-    if (className == QLatin1String(LockedField::staticMetaObject.className()))
-        return new AccessibleLockedField(static_cast<QLineEdit*>(widget));
-    return nullptr;
-}
-
 } // namespace
 
 MainWindow::MainWindow() : m_host(this) {
-    static const bool accessibleFactory = (QAccessible::installFactory(accessibleWindow), true);
-    Q_UNUSED(accessibleFactory);
     setWindowTitle(toQString(kWindowCaption));
     setWindowIcon(QIcon(QPixmap(kalvoran_xpm)));
     // Title bar with the system menu, minimize and close, but no maximize: spelt out, since the
@@ -139,7 +118,6 @@ void MainWindow::buildControls() {
             containers[index(*container)] = widget;
         if (const auto field = fieldNamed(control.name)) {
             auto* edit = static_cast<QLineEdit*>(widget);
-            edit->setMaxLength(std::numeric_limits<int>::max()); // nothing is ever cut
             m_host.addField(*field, edit);
             fields[static_cast<std::size_t>(*field)] = edit;
         }
@@ -149,7 +127,6 @@ void MainWindow::buildControls() {
             if (!group)
                 group = new QButtonGroup(widget->parentWidget());
             group->addButton(button);
-            button->setChecked(*option == kInitiallySelected);
             m_host.addOption(*option, button);
         }
         if (widget->focusPolicy() != Qt::NoFocus)
