@@ -471,6 +471,7 @@ void unitLabelsLevelWithTheirFields(UINT dpi = USER_DEFAULT_SCREEN_DPI) {
         GetWindowRect(named(unit), &label);
         MapWindowPoints(nullptr, window->hwnd(), reinterpret_cast<POINT*>(&label), 2);
         CHECK_LE(label.top + 1, top);
+        window->host().setText(field, "");
     }
 }
 
@@ -549,19 +550,23 @@ int circleColumns(HWND button, int size, bool alone) {
     return columns;
 }
 
-// Every option button's circle is whole on the screen, as the button draws it, before and after
-// clicks on its neighbours; a real click on its middle selects that button, also where a
-// neighbour's rectangle reaches over it.
+int circleSize(UINT dpi) { return MulDiv(13, int(dpi), 96); }
+
+// Every option button's circle is whole on the screen, as the button draws it alone.
+void everyCircleWhole(UINT dpi, const char* when) {
+    for (const OptionInfo& o : kOptions) {
+        check::row = std::string(o.name) + "'s circle " + when + " at " + std::to_string(dpi);
+        HWND button = window->host().button(o.option);
+        CHECK_EQ(circleColumns(button, circleSize(dpi), false),
+                 circleColumns(button, circleSize(dpi), true));
+    }
+}
+
+// Every circle whole before and after clicks on its neighbours; a real click on its middle
+// selects that button, also where a neighbour's rectangle reaches over it.
 void clickEveryCircle(UINT dpi) {
-    const int size = MulDiv(13, int(dpi), 96);
-    const auto wholeCircles = [size, dpi](const char* when) {
-        for (const OptionInfo& o : kOptions) {
-            check::row = std::string(o.name) + "'s circle " + when + " at " + std::to_string(dpi);
-            HWND button = window->host().button(o.option);
-            CHECK_EQ(circleColumns(button, size, false), circleColumns(button, size, true));
-        }
-    };
-    wholeCircles("before the clicks");
+    const int size = circleSize(dpi);
+    everyCircleWhole(dpi, "before the clicks");
     for (const OptionInfo& o : kOptions) {
         check::row = std::string(o.name) + " clicked at " + std::to_string(dpi) + " dpi";
         RECT r;
@@ -572,7 +577,7 @@ void clickEveryCircle(UINT dpi) {
                 [&] { return window->host().value(o.option); });
         CHECK(window->host().value(o.option));
     }
-    wholeCircles("after the clicks");
+    everyCircleWhole(dpi, "after the clicks");
     SendMessageW(named("neurechnen"), BM_CLICK, 0, 0);
 }
 
@@ -683,13 +688,15 @@ int main() {
     SetWindowsHookExW(WH_CBT, boxHook, nullptr, GetCurrentThreadId());
 
     everyControlAsTheTableSays();
-    windowFrame();
     startStateAndTabOrder();
+    // The window as first shown, before anything lays it out again.
+    everyCircleWhole(USER_DEFAULT_SCREEN_DPI, "as first shown");
+    unitLabelsLevelWithTheirFields();
+    windowFrame();
     exclusiveWithinTheImmediateContainer();
     eventsThroughTheControls();
     keysAndTheLockedField();
     messagesFromOutside();
-    unitLabelsLevelWithTheirFields();
     everyScale();
     screenReaderNames();
     std::printf("%d checks, %d failures\n", check::checks, check::failures);

@@ -19,10 +19,16 @@ LRESULT CALLBACK frameProc(HWND frame, UINT message, WPARAM wParam, LPARAM lPara
         return box ? 0 : -1;
     }
     case WM_SIZE:
-        // Created first, the box would lie above the frame's controls and paint over them: it
-        // goes below them all, and paints only where none of them is.
-        SetWindowPos(frameBox(frame), HWND_BOTTOM, 0, 0, LOWORD(lParam), HIWORD(lParam),
-                     SWP_NOACTIVATE);
+        SetWindowPos(frameBox(frame), nullptr, 0, 0, LOWORD(lParam), HIWORD(lParam),
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+        return 0;
+    case WM_PARENTNOTIFY:
+        // A new window goes below its siblings: the box, created first, would lie above the
+        // frame's controls and paint over them. It goes below each new one, and paints only
+        // where none of them is.
+        if (HWND box = frameBox(frame);
+            box && LOWORD(wParam) == WM_CREATE && reinterpret_cast<HWND>(lParam) != box)
+            SetWindowPos(box, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         return 0;
     case WM_SETFONT:
         SendMessageW(frameBox(frame), WM_SETFONT, wParam, lParam);

@@ -98,7 +98,11 @@ LRESULT levelledProc(HWND label, UINT message, WPARAM wParam, LPARAM lParam, voi
 
 } // namespace
 
-void centreText(HWND field) { subclass(field, centredProc, nullptr); }
+void centreText(HWND field) {
+    subclass(field, centredProc, nullptr);
+    SetWindowPos(field, nullptr, 0, 0, 0, 0,
+                 SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
 
 void levelWithField(HWND label, HWND field) {
     POINT labelTop{0, 0}, textTop{0, 0};
