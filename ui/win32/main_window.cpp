@@ -12,6 +12,7 @@
 #include "ui/binding.h"
 #include "ui/layout.h"
 #include "ui/win32/frame.h"
+#include "ui/win32/gdi.h"
 #include "ui/win32/level.h"
 #include "ui/win32/option_keys.h"
 #include "ui/win32/overlaps.h"
@@ -237,11 +238,12 @@ void MainWindow::finishLayout(UINT dpi) {
 void MainWindow::shareOverlaps(UINT dpi) {
     const std::span<const ControlSpec> table = controlTable();
     std::array<std::vector<Sibling>, kContainers.size()> containers;
+    const ScopedDC dc(m_hwnd); // one for all the measuring
     for (std::size_t i : inTabOrder(table)) {
         const ControlSpec& entry = table[i];
         const RECT rect = scaledRect(entry, dpi);
         const RECT shown =
-            entry.kind == Kind::OptionButton ? shownPart(m_controls[i], rect, dpi) : rect;
+            entry.kind == Kind::OptionButton ? shownPart(dc, m_controls[i], rect, dpi) : rect;
         containers[index(entry.parent)].push_back({m_controls[i], rect, shown});
     }
     for (const std::vector<Sibling>& siblings : containers)

@@ -9,7 +9,7 @@
 
 namespace kalvoran {
 
-RECT shownPart(HWND optionButton, const RECT& rect, UINT dpi) {
+RECT shownPart(HDC dc, HWND optionButton, const RECT& rect, UINT dpi) {
     // The circle and the gap after it, then the caption as the button wraps it. The button's
     // own ideal size adds a margin beyond the text, which shows nothing.
     const int circle = GetSystemMetricsForDpi(SM_CXMENUCHECK, dpi) + MulDiv(4, int(dpi), 96);
@@ -18,7 +18,6 @@ RECT shownPart(HWND optionButton, const RECT& rect, UINT dpi) {
         GetWindowTextW(optionButton, caption.data(), int(caption.size()))));
     RECT text{0, 0, std::max(0L, rect.right - rect.left - circle), 0};
     {
-        const ScopedDC dc(optionButton);
         const ScopedSelect font(dc, fontOf(optionButton));
         DrawTextW(dc, caption.c_str(), int(caption.size()), &text,
                   DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
@@ -50,7 +49,10 @@ void shareOverlaps(const std::vector<Sibling>& siblings) {
         OffsetRgn(own, -self.rect.left, -self.rect.top);
         if (!cut || !SetWindowRgn(self.hwnd, own, TRUE)) {
             DeleteObject(own);
-            if (!cut)
+            // Each region set costs a window move under Wine: only a region of an earlier
+            // layout is lifted.
+            RECT before;
+            if (!cut && GetWindowRgnBox(self.hwnd, &before) != ERROR)
                 SetWindowRgn(self.hwnd, nullptr, TRUE);
         }
     }

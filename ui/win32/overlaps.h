@@ -22,8 +22,8 @@ struct Sibling {
 };
 
 // The part of an option button at rect (in its container's coordinates, at dpi) that shows its
-// circle and caption; its font must be set.
-RECT shownPart(HWND optionButton, const RECT& rect, UINT dpi);
+// circle and caption, its caption measured on dc with the button's font (which must be set).
+RECT shownPart(HDC dc, HWND optionButton, const RECT& rect, UINT dpi);
 
 // siblings: the controls of one container, in creation order.
 void shareOverlaps(const std::vector<Sibling>& siblings);
