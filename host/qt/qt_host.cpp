@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QButtonGroup>
 #include <QLabel>
 #include <QLineEdit>
@@ -106,5 +107,7 @@ void QtHost::messageBox(std::string_view prompt, std::string_view title, Icon ic
 }
 
 void QtHost::unload() { m_window->close(); }
+
+bool QtHost::accepting() { return QApplication::activeModalWidget() == nullptr; }
 
 } // namespace kalvoran

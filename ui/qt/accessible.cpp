@@ -2,10 +2,10 @@
 #include "ui/qt/accessible.h"
 
 #include <QAbstractButton>
-#include <QApplication>
 #include <QLineEdit>
 #include <QRadioButton>
 
+#include "host/qt/qt_host.h"
 #include "ui/qt/main_window.h"
 #include "ui/qt/wrapping_radio_button.h"
 
@@ -32,8 +32,6 @@ QAccessibleInterface* accessibleWindow(const QString& className, QObject* object
 } // namespace
 
 void installAccessibleInterfaces() { QAccessible::installFactory(accessibleWindow); }
-
-bool handlersBlocked() { return QApplication::activeModalWidget() != nullptr; }
 
 AccessibleButton::AccessibleButton(QAbstractButton* button)
     : QAccessibleWidget(button, qobject_cast<QRadioButton*>(button) ? QAccessible::RadioButton
@@ -76,7 +74,7 @@ void AccessibleButton::doAction(const QString& actionName) {
     QMetaObject::invokeMethod(
         button(),
         [button = button()] {
-            if (!handlersBlocked() && button->isEnabled())
+            if (QtHost::accepting() && button->isEnabled())
                 button->click();
         },
         Qt::QueuedConnection);

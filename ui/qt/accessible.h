@@ -71,7 +71,4 @@ private:
 // pane; once per application.
 void installAccessibleInterfaces();
 
-// No handler runs while a message box is open, whatever asks.
-bool handlersBlocked();
-
 } // namespace kalvoran

@@ -13,7 +13,7 @@ namespace kalvoran {
 void MainWindow::bindEvents() {
     const auto onClick = [this](QAbstractButton* button, auto run) {
         connect(button, &QAbstractButton::clicked, this, [this, run] {
-            if (!handlersBlocked())
+            if (m_host.accepting())
                 dispatch(m_host, run);
         });
     };

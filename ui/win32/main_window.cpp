@@ -219,20 +219,26 @@ void MainWindow::layout(UINT dpi) {
 }
 
 void MainWindow::finishLayout(UINT dpi) {
+    levelUnitLabels();
+    shareOverlaps(dpi);
+    fitWindow(dpi);
+    setIcons(dpi);
+    InvalidateRect(m_hwnd, nullptr, TRUE);
+}
+
+void MainWindow::levelUnitLabels() {
     const std::span<const ControlSpec> table = controlTable();
-    // The unit labels stand level with their fields.
     for (std::size_t i = 0; i < table.size(); ++i)
         if (table[i].unitOf)
             levelWithField(m_controls[i], m_host.field(*table[i].unitOf));
-    shareOverlaps(dpi);
+}
 
+void MainWindow::fitWindow(UINT dpi) {
     RECT outer{0, 0, scaled(kClientWidthTwips, dpi), scaled(kClientHeightTwips, dpi)};
     AdjustWindowRectExForDpi(&outer, kWindowStyle, FALSE, 0, dpi);
     m_size = {outer.right - outer.left, outer.bottom - outer.top};
     SetWindowPos(m_hwnd, nullptr, 0, 0, m_size.cx, m_size.cy,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    setIcons(dpi);
-    InvalidateRect(m_hwnd, nullptr, TRUE);
 }
 
 void MainWindow::shareOverlaps(UINT dpi) {

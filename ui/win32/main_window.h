@@ -41,11 +41,14 @@ private:
     void bindEvents();
     // Places every control and sizes the window for dpi, with the fonts made anew.
     void layout(UINT dpi);
-    // What follows the controls' places and fonts: unit labels levelled, overlaps shared, the
-    // window sized, its icons.
+    // What follows the controls' places and fonts, each below.
     void finishLayout(UINT dpi);
+    // The unit labels stand level with their fields.
+    void levelUnitLabels();
     // Each control's window region leaves out what its siblings show.
     void shareOverlaps(UINT dpi);
+    // The window's one size: its client area as the table gives it, at dpi.
+    void fitWindow(UINT dpi);
     void setIcons(UINT dpi);
     void onCommand(int id);
     void onEnter();
