@@ -62,7 +62,12 @@ install(CODE "
             COMMAND_ERROR_IS_FATAL ANY)
     endif()")
 install(FILES packaging/de.kalvoran.Kalvoran.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-install(FILES packaging/de.kalvoran.Kalvoran.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+# The documents that name the version get it from project().
+foreach(doc de.kalvoran.Kalvoran.metainfo.xml changelog kalvoran.1)
+    configure_file(packaging/${doc}.in ${doc} @ONLY)
+endforeach()
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/de.kalvoran.Kalvoran.metainfo.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES ${KALVORAN_PNG} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/48x48/apps)
 foreach(size ${KALVORAN_THEME_SIZES})
     install(FILES ${CMAKE_CURRENT_BINARY_DIR}/hicolor/${size}x${size}/kalvoran.png
@@ -75,8 +80,8 @@ install(FILES packaging/kalvoran.xpm DESTINATION ${CMAKE_INSTALL_DATADIR}/pixmap
 foreach(doc changelog kalvoran.1)
     add_custom_command(
         OUTPUT ${CMAKE_CURRENT_BINARY_DIR}/${doc}.gz
-        COMMAND gzip -9nc ${CMAKE_CURRENT_SOURCE_DIR}/packaging/${doc} > ${CMAKE_CURRENT_BINARY_DIR}/${doc}.gz
-        DEPENDS packaging/${doc}
+        COMMAND gzip -9nc ${CMAKE_CURRENT_BINARY_DIR}/${doc} > ${CMAKE_CURRENT_BINARY_DIR}/${doc}.gz
+        DEPENDS ${CMAKE_CURRENT_BINARY_DIR}/${doc}
     )
 endforeach()
 add_custom_target(kalvoran_docs ALL DEPENDS ${CMAKE_CURRENT_BINARY_DIR}/changelog.gz

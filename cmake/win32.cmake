@@ -43,7 +43,8 @@ if(MINGW)
 endif()
 
 install(TARGETS kalvoran RUNTIME DESTINATION .)
-set(kalvoran_documents LICENSE packaging/LIESMICH.txt)
+configure_file(packaging/LIESMICH.txt.in LIESMICH.txt @ONLY)
+set(kalvoran_documents LICENSE ${CMAKE_CURRENT_BINARY_DIR}/LIESMICH.txt)
 install(FILES ${kalvoran_documents} DESTINATION .)
 
 # cpack --preset windows: the portable Kalvoran-VERSION-win64.zip and the installer

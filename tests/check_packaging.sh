@@ -14,8 +14,8 @@ need appstreamcli appstream
 desktop-file-validate "$src/packaging/de.kalvoran.Kalvoran.desktop" || fail "desktop entry"
 grep -qx 'Comment=Programm zur Errechnung des el. Widerstands' "$src/packaging/de.kalvoran.Kalvoran.desktop" ||
     fail "desktop entry comment"
-appstreamcli validate --no-net "$src/packaging/de.kalvoran.Kalvoran.metainfo.xml" || fail "AppStream metadata"
-grep -q '<release version="1.1.9"' "$src/packaging/de.kalvoran.Kalvoran.metainfo.xml" || fail "release 1.1.9"
+appstreamcli validate --no-net "$build/de.kalvoran.Kalvoran.metainfo.xml" || fail "AppStream metadata"
+grep -q '<release version="1.1.9"' "$build/de.kalvoran.Kalvoran.metainfo.xml" || fail "release 1.1.9"
 
 # The program file's icon is committed for the Windows build, which has no Qt to make it; it is
 # still the XPM's, byte for byte. (The Windows build's own tests read its version record back.)
@@ -35,7 +35,7 @@ done
 
 # Licence: the full text beside the sources, a licence line in every source and script file.
 cmp -s "$src/LICENSE" /usr/share/common-licenses/GPL-3 || fail "LICENSE is not the GPL 3 text"
-unlicensed=$(cd "$src" && git ls-files 2>/dev/null | grep -Ev '^(LICENSE|REUSE.toml|README.md|CMakePresets.json|packaging/(changelog|copyright|kalvoran.ico)|tests/transcript.txt|fuzz/corpus/)' |
+unlicensed=$(cd "$src" && git ls-files 2>/dev/null | grep -Ev '^(LICENSE|REUSE.toml|README.md|CMakePresets.json|packaging/(changelog.in|copyright|kalvoran.ico)|tests/transcript.txt|fuzz/corpus/)' |
     xargs -r grep -L 'SPDX-License-Identifier: GPL-3.0-or-later')
 [ -z "$unlicensed" ] || fail "no licence line in: $unlicensed"
 grep -rqi 'Alle Rechte vorbehalten' "$src/packaging" "$src/README.md" && fail "all rights reserved"
