@@ -55,16 +55,16 @@ struct OptionInfo {
     Container container;
 };
 
-inline constexpr std::array<FieldInfo, 5> kFields{{
+inline constexpr auto kFields = std::to_array<FieldInfo>({
     {Field::Text1, "Text1"},
     {Field::Text2, "Text2"},
     {Field::Text3, "Text3"},
     {Field::Text4, "Text4", true},
     {Field::Text5, "Text5"},
-}};
+});
 
 // Listed in the order of the enum, as are the fields and containers.
-inline constexpr std::array<ContainerInfo, 7> kContainers{{
+inline constexpr auto kContainers = std::to_array<ContainerInfo>({
     {Container::Form1, "Form1"},
     {Container::Frame1, "Frame1"},
     {Container::Frame2, "Frame2"},
@@ -72,10 +72,10 @@ inline constexpr std::array<ContainerInfo, 7> kContainers{{
     {Container::Frame4, "Frame4"},
     {Container::Frame5, "Frame5"},
     {Container::Frame6, "Frame6"},
-}};
+});
 
 // Listed in the order of the enum, so that kOptions[int(o)].option == o.
-inline constexpr std::array<OptionInfo, 27> kOptions{{
+inline constexpr auto kOptions = std::to_array<OptionInfo>({
     {Option::opt5v, "opt5v", Container::Frame1},
     {Option::opt12v, "opt12v", Container::Frame1},
     {Option::opt10, "opt10", Container::Frame1},
@@ -103,7 +103,7 @@ inline constexpr std::array<OptionInfo, 27> kOptions{{
     {Option::verbr5, "verbr5", Container::Frame5},
     {Option::verbr6, "verbr6", Container::Frame5},
     {Option::belanz, "belanz", Container::Frame5},
-}};
+});
 
 constexpr const OptionInfo& info(Option o) { return kOptions[static_cast<std::size_t>(o)]; }
 constexpr const FieldInfo& info(Field f) { return kFields[static_cast<std::size_t>(f)]; }
