@@ -99,6 +99,13 @@ HWND Win32Host::field(Field f) const {
     return edit;
 }
 
+std::optional<Option> Win32Host::optionOf(HWND button) const {
+    for (const OptionInfo& o : kOptions)
+        if (m_options[index(o.option)] == button)
+            return o.option;
+    return std::nullopt;
+}
+
 HWND Win32Host::button(Option o) const {
     HWND b = m_options[index(o)];
     if (!b)

@@ -7,6 +7,7 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 #include <vector>
 
 #include "host/host.h"
@@ -41,6 +42,11 @@ public:
     bool boxOpen() const { return m_boxOpen; }
     HWND field(Field field) const;
     HWND button(Option option) const;
+    std::optional<Option> optionOf(HWND button) const;
+    // A container's option buttons, in tab order.
+    const std::vector<Option>& group(Container container) const {
+        return m_groups[index(container)];
+    }
 
     std::string text(Field field) const override;
     void setText(Field field, std::string_view text) override;

@@ -180,9 +180,8 @@ void MainWindow::buildControls(UINT dpi) {
                 m_lockedFields.push_back(hwnd);
         }
         if (const auto option = optionNamed(entry.name)) {
-            m_groups[index(entry.parent)].push_back(hwnd);
-            moveWithArrows(hwnd, &m_groups[index(entry.parent)]);
             m_host.addOption(*option, hwnd);
+            moveWithArrows(hwnd, &m_host);
         }
     }
 }

@@ -9,18 +9,21 @@ namespace kalvoran {
 namespace {
 
 LRESULT optionProc(HWND button, UINT message, WPARAM wParam, LPARAM lParam, void* data) {
-    const auto& group = *static_cast<const std::vector<HWND>*>(data);
+    const auto& host = *static_cast<const Win32Host*>(data);
     switch (message) {
     case WM_GETDLGCODE:
         // The arrows are the button's own, not the dialog manager's.
         return callNext(button, message, wParam, lParam) | DLGC_WANTARROWS;
     case WM_KEYDOWN: {
         const bool back = wParam == VK_UP || wParam == VK_LEFT;
-        if (!back && wParam != VK_DOWN && wParam != VK_RIGHT)
+        const std::optional<Option> option = host.optionOf(button);
+        if ((!back && wParam != VK_DOWN && wParam != VK_RIGHT) || !option)
             break;
-        const auto at = std::find(group.begin(), group.end(), button) - group.begin();
+        const std::vector<Option>& group = host.group(info(*option).container);
+        const auto at = std::ranges::find(group, *option) - group.begin();
         const auto size = static_cast<std::ptrdiff_t>(group.size());
-        HWND next = group[static_cast<std::size_t>((at + (back ? size - 1 : 1)) % size)];
+        HWND next =
+            host.button(group[static_cast<std::size_t>((at + (back ? size - 1 : 1)) % size)]);
         SetFocus(next);
         SendMessageW(next, BM_CLICK, 0, 0);
         return 0;
@@ -31,6 +34,6 @@ LRESULT optionProc(HWND button, UINT message, WPARAM wParam, LPARAM lParam, void
 
 } // namespace
 
-void moveWithArrows(HWND button, std::vector<HWND>* group) { subclass(button, optionProc, group); }
+void moveWithArrows(HWND button, Win32Host* host) { subclass(button, optionProc, host); }
 
 } // namespace kalvoran

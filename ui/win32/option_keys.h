@@ -5,11 +5,11 @@
 
 #include <windows.h>
 
-#include <vector>
+#include "host/win32/win32_host.h"
 
 namespace kalvoran {
 
-// group lists the buttons of button's container in tab order; it outlives the button.
-void moveWithArrows(HWND button, std::vector<HWND>* group);
+// The button's group is the one host keeps for its container; host outlives the button.
+void moveWithArrows(HWND button, Win32Host* host);
 
 } // namespace kalvoran
