@@ -37,6 +37,7 @@ BoxIcon boxIcon(Icon icon) {
 void QtHost::addField(Field field, QLineEdit* edit) {
     m_fields[static_cast<std::size_t>(field)] = edit;
     edit->setMaxLength(std::numeric_limits<int>::max()); // nothing is ever cut
+    edit->setReadOnly(info(field).locked);
 }
 
 void QtHost::addOption(Option option, QAbstractButton* button) {

@@ -25,8 +25,9 @@ class QtHost final : public Host {
 public:
     explicit QtHost(QWidget* window) : m_window(window) {}
 
-    // Fields and option buttons; a field takes text of any length, an option button starts
-    // selected or clear. Each container's buttons are already in one exclusive group.
+    // Fields and option buttons; a field takes text of any length and a locked one is
+    // read-only, an option button starts selected or clear. Each container's buttons are already in
+    // one exclusive group.
     void addField(Field field, QLineEdit* edit);
     void addOption(Option option, QAbstractButton* button);
     // Runs handler for each character typed into the field, before the field takes it.

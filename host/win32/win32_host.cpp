@@ -71,6 +71,7 @@ void Win32Host::addField(Field field, HWND edit) {
     m_fields[index(field)] = edit;
     // No length limit: the EDIT's default of 30,000 characters is lifted.
     SendMessageW(edit, EM_SETLIMITTEXT, 0, 0);
+    SendMessageW(edit, EM_SETREADONLY, info(field).locked, 0);
     subclass(edit, guardProc, this);
 }
 

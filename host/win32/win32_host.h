@@ -20,8 +20,8 @@ public:
     // The window that owns the message boxes and closes on unload().
     void setWindow(HWND window) { m_window = window; }
 
-    // Fields and option buttons, each container's buttons in tab order; once all are added,
-    // updateTabStops() makes each group one tab stop.
+    // Fields and option buttons, each container's buttons in tab order; a locked field is
+    // read-only. Once all are added, updateTabStops() makes each group one tab stop.
     void addField(Field field, HWND edit);
     void addOption(Option option, HWND button);
     void updateTabStops();

@@ -21,11 +21,11 @@ public:
     using QPushButton::QPushButton;
 };
 
-// The result field: read-only, but focusable, selectable and copyable.
+// The result field (the host makes it read-only): focusable, selectable and copyable.
 class LockedField : public QLineEdit {
     Q_OBJECT
 public:
-    explicit LockedField(QWidget* parent) : QLineEdit(parent) { setReadOnly(true); }
+    using QLineEdit::QLineEdit;
 };
 
 class AccessibleButton : public QAccessibleWidget {

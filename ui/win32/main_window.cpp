@@ -44,18 +44,10 @@ struct ControlClass {
     DWORD exStyle;
 };
 
-bool locked(const ControlSpec& control) {
-    const auto field = fieldNamed(control.name);
-    return field && info(*field).locked;
-}
-
 ControlClass controlClass(const ControlSpec& control) {
     switch (control.kind) {
     case Kind::TextField:
-        return {WC_EDITW,
-                WS_TABSTOP | ES_LEFT | ES_AUTOHSCROLL |
-                    (locked(control) ? DWORD(ES_READONLY) : DWORD(0)),
-                WS_EX_CLIENTEDGE};
+        return {WC_EDITW, WS_TABSTOP | ES_LEFT | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE};
     case Kind::Label:
         return {WC_STATICW, SS_LEFT | SS_NOPREFIX, 0};
     case Kind::OptionButton:
