@@ -15,6 +15,7 @@
 #include "tests/win32/check.h"
 #include "ui/layout.h"
 #include "ui/win32/frame.h"
+#include "ui/win32/gdi.h"
 #include "ui/win32/main_window.h"
 
 using namespace kalvoran;
@@ -439,7 +440,7 @@ std::pair<int, int> inkRows(HWND control) {
     RECT r;
     GetClientRect(control, &r);
     MapWindowPoints(control, window->hwnd(), reinterpret_cast<POINT*>(&r), 2);
-    HDC dc = GetDC(window->hwnd());
+    const ScopedDC dc(window->hwnd());
     int highest = -1, lowest = -1;
     for (int y = r.top; y < r.bottom; ++y)
         for (int x = r.left; x < r.right; ++x)
@@ -448,7 +449,6 @@ std::pair<int, int> inkRows(HWND control) {
                 highest = highest < 0 ? y : highest;
                 lowest = y;
             }
-    ReleaseDC(window->hwnd(), dc);
     return {highest, lowest};
 }
 
@@ -478,13 +478,9 @@ void unitLabelsLevelWithTheirFields(UINT dpi = USER_DEFAULT_SCREEN_DPI) {
 // Runs measure(dc) with the control's font selected into a device context of the control.
 template <class Measure>
 auto withFont(HWND control, Measure measure) {
-    HDC dc = GetDC(control);
-    const HGDIOBJ old =
-        SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)));
-    const auto result = measure(dc);
-    SelectObject(dc, old);
-    ReleaseDC(control, dc);
-    return result;
+    const ScopedDC dc(control);
+    const ScopedSelect font(dc, fontOf(control));
+    return measure(dc);
 }
 
 SIZE textSize(HWND control, std::wstring_view text, UINT format, int width) {
@@ -524,7 +520,7 @@ int circleColumns(HWND button, int size, bool alone) {
     const int width = r.right - r.left, height = r.bottom - r.top;
     MapWindowPoints(nullptr, window->hwnd(), reinterpret_cast<POINT*>(&r), 2);
     const COLORREF face = GetSysColor(COLOR_BTNFACE);
-    HDC screen = GetDC(window->hwnd());
+    const ScopedDC screen(window->hwnd());
     HDC dc = screen;
     POINT origin{r.left, r.top};
     HDC memory = CreateCompatibleDC(screen);
@@ -546,7 +542,6 @@ int circleColumns(HWND button, int size, bool alone) {
     SelectObject(memory, old);
     DeleteObject(bitmap);
     DeleteDC(memory);
-    ReleaseDC(window->hwnd(), screen);
     return columns;
 }
 
