@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <commctrl.h>
+#include <imm.h>
 #include <oleacc.h>
 #include <string>
 #include <vector>
@@ -307,6 +308,15 @@ void keysAndTheLockedField() {
                                   "5"))
         SendMessageW(text2, WM_CHAR, c, 1);
     CHECK_EQ(textOf(text2), std::wstring(L"3,5"));
+    check::row = "an input method's result in Text2";
+    HIMC context = ImmGetContext(text2);
+    std::wstring composed = L"7a8";
+    ImmSetCompositionStringW(context, SCS_SETSTR, composed.data(),
+                             DWORD(composed.size() * sizeof(wchar_t)), nullptr, 0);
+    ImmNotifyIME(context, NI_COMPOSITIONSTR, CPS_COMPLETE, 0);
+    ImmReleaseContext(text2, context);
+    pump();
+    CHECK_EQ(textOf(text2), std::wstring(L"3,578"));
 
     check::row = "Enter and Escape press nothing";
     const std::size_t before = boxes.size();
