@@ -20,13 +20,13 @@ enum class FontRole {
     LargeBold, // the result field
 };
 
-struct FontSpec {
+struct FontInfo {
     int points;
     bool bold;
 };
 // By role, in the order of the enum.
-inline constexpr std::array<FontSpec, 3> kFonts{{{8, false}, {12, false}, {12, true}}};
-constexpr const FontSpec& fontSpec(FontRole role) { return kFonts[static_cast<std::size_t>(role)]; }
+inline constexpr std::array<FontInfo, 3> kFonts{{{8, false}, {12, false}, {12, true}}};
+constexpr const FontInfo& info(FontRole role) { return kFonts[static_cast<std::size_t>(role)]; }
 
 // Positions and sizes are in twips (15 to a pixel at 96 dpi), outer size, relative to the
 // container's outer top-left corner (for a frame: its caption line included).

@@ -27,8 +27,8 @@ QFont windowFont(FontRole role) {
     QFont font;
     if (!family().isEmpty())
         font.setFamilies({family()});
-    font.setPointSize(fontSpec(role).points);
-    font.setWeight(fontSpec(role).bold ? QFont::Bold : QFont::Normal);
+    font.setPointSize(info(role).points);
+    font.setWeight(info(role).bold ? QFont::Bold : QFont::Normal);
     font.setStyleStrategy(QFont::PreferDefault);
     return font;
 }

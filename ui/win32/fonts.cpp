@@ -41,10 +41,10 @@ std::wstring face(UINT dpi) {
 Fonts::Fonts(UINT dpi) {
     const std::wstring family = face(dpi);
     for (FontRole role : {FontRole::Default, FontRole::Large, FontRole::LargeBold}) {
-        const FontSpec& spec = fontSpec(role);
+        const FontInfo& font = info(role);
         m_fonts[static_cast<std::size_t>(role)] = CreateFontW(
-            -MulDiv(spec.points, static_cast<int>(dpi), 72), 0, 0, 0,
-            spec.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
+            -MulDiv(font.points, static_cast<int>(dpi), 72), 0, 0, 0,
+            font.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
             CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, family.c_str());
     }
 }
