@@ -107,6 +107,13 @@ std::optional<Option> Win32Host::optionOf(HWND button) const {
     return std::nullopt;
 }
 
+bool Win32Host::locked(HWND control) const {
+    for (const FieldInfo& f : kFields)
+        if (f.locked && m_fields[index(f.field)] == control)
+            return true;
+    return false;
+}
+
 HWND Win32Host::button(Option o) const {
     HWND b = m_options[index(o)];
     if (!b)
@@ -183,9 +190,7 @@ void Win32Host::unload() {
 // field stays read-only.
 LRESULT Win32Host::guardProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam, void* data) {
     auto* host = static_cast<Win32Host*>(data);
-    bool locked = false;
-    for (const FieldInfo& f : kFields)
-        locked = locked || (f.locked && edit == host->m_fields[index(f.field)]);
+    const bool locked = host->locked(edit);
     switch (message) {
     case EM_SETREADONLY:
         if (locked)

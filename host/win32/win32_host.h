@@ -43,6 +43,8 @@ public:
     HWND field(Field field) const;
     HWND button(Option option) const;
     std::optional<Option> optionOf(HWND button) const;
+    // Whether the control is a locked field.
+    bool locked(HWND control) const;
     // A container's option buttons, in tab order.
     const std::vector<Option>& group(Container container) const {
         return m_groups[index(container)];

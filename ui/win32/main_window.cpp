@@ -168,8 +168,6 @@ void MainWindow::buildControls(UINT dpi) {
         if (const auto field = fieldNamed(entry.name)) {
             m_host.addField(*field, hwnd);
             centreText(hwnd);
-            if (info(*field).locked)
-                m_lockedFields.push_back(hwnd);
         }
         if (const auto option = optionNamed(entry.name)) {
             m_host.addOption(*option, hwnd);
@@ -327,8 +325,7 @@ LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0; // IDCANCEL (Escape) presses nothing
     case WM_CTLCOLORSTATIC:
         // A locked field keeps the look of a field.
-        if (std::ranges::find(m_lockedFields, reinterpret_cast<HWND>(lParam)) !=
-            m_lockedFields.end()) {
+        if (m_host.locked(reinterpret_cast<HWND>(lParam))) {
             SetBkColor(reinterpret_cast<HDC>(wParam), GetSysColor(COLOR_WINDOW));
             SetTextColor(reinterpret_cast<HDC>(wParam), GetSysColor(COLOR_WINDOWTEXT));
             return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));

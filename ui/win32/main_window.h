@@ -67,7 +67,6 @@ private:
     };
     std::vector<Clicked> m_clicked;
     std::vector<HWND> m_names; // the accessible name of each field, hidden
-    std::vector<HWND> m_lockedFields;
     HWND m_toolTips = nullptr;
     HWND m_lastFocus = nullptr;
 };
