@@ -24,6 +24,22 @@ using namespace kalvoran;
 namespace {
 
 MainWindow* window = nullptr;
+// Run as "tst_window fallback" in a Wine prefix without Wine's .fon files: the window without MS
+// Sans Serif, at 96 dpi, in the face that stands in for it.
+bool fallback = false;
+
+bool hasFace(const wchar_t* face) {
+    HFONT font =
+        CreateFontW(-11, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET, 0, 0, 0, 0, face);
+    wchar_t got[LF_FACESIZE] = {};
+    {
+        const ScopedDC dc(nullptr);
+        const ScopedSelect selected(dc, font);
+        GetTextFaceW(dc, LF_FACESIZE, got);
+    }
+    DeleteObject(font);
+    return std::wstring(got) == face;
+}
 
 std::wstring textOf(HWND hwnd) {
     std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(hwnd)) + 1, L'\0');
@@ -168,7 +184,10 @@ void everyControlAsTheTableSays() {
         LOGFONTW font{};
         GetObjectW(reinterpret_cast<HFONT>(SendMessageW(drawn, WM_GETFONT, 0, 0)), sizeof font,
                    &font);
-        CHECK_EQ(std::wstring(font.lfFaceName), std::wstring(L"MS Sans Serif"));
+        if (fallback)
+            CHECK(std::wstring(font.lfFaceName) != L"MS Sans Serif");
+        else
+            CHECK_EQ(std::wstring(font.lfFaceName), std::wstring(L"MS Sans Serif"));
         CHECK_EQ(font.lfHeight, entry.font == FontRole::Default ? -11 : -16);
         CHECK_EQ(font.lfWeight, entry.font == FontRole::LargeBold ? FW_BOLD : FW_NORMAL);
     }
@@ -462,6 +481,52 @@ std::pair<int, int> inkRows(HWND control) {
     return {highest, lowest};
 }
 
+// How wide a frame's caption shows, from its first column of ink to its last, in the box's top
+// rows (a text line high) but those the frame line runs along: on the screen, and drawn alone in
+// the box's font without a clip.
+std::pair<int, int> captionWidths(HWND box, int rows) {
+    RECT r;
+    GetWindowRect(box, &r);
+    MapWindowPoints(nullptr, window->hwnd(), reinterpret_cast<POINT*>(&r), 2);
+    const int width = r.right - r.left;
+    constexpr int kCorner = 6; // the frame's corners lie within so many columns of its edges
+    const ScopedDC screen(window->hwnd());
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, width, rows);
+    std::vector<bool> line(static_cast<std::size_t>(rows));
+    const auto shown = [&](COLORREF background) {
+        int first = -1, last = -1;
+        for (int x = kCorner; x < width - kCorner; ++x)
+            for (int y = 0; y < rows; ++y)
+                if (!line[std::size_t(y)] && GetPixel(memory, x, y) != background) {
+                    first = first < 0 ? x : first;
+                    last = x;
+                    break;
+                }
+        return last - first;
+    };
+    std::pair<int, int> widths;
+    {
+        const ScopedSelect canvas(memory, bitmap);
+        BitBlt(memory, 0, 0, width, rows, screen, r.left, r.top, SRCCOPY);
+        const COLORREF background = GetPixel(memory, 0, 0); // above the frame line's corner
+        for (int y = 0; y < rows; ++y)
+            line[std::size_t(y)] = GetPixel(memory, kCorner, y) != background;
+        widths.first = shown(background);
+
+        const ScopedSelect font(memory, fontOf(box));
+        RECT all{0, 0, width, rows};
+        FillRect(memory, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+        SetBkMode(memory, TRANSPARENT);
+        all.left = 2 * kCorner;
+        DrawTextW(memory, textOf(box).c_str(), -1, &all, DT_NOCLIP | DT_SINGLELINE);
+        widths.second = shown(RGB(255, 255, 255));
+    }
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    return widths;
+}
+
 void unitLabelsLevelWithTheirFields(UINT dpi = USER_DEFAULT_SCREEN_DPI) {
     SetFocus(named("berechnen")); // no caret in a field
     for (auto [field, unit] : {std::pair{Field::Text1, "Label3"},
@@ -592,13 +657,16 @@ void clickEveryCircle(UINT dpi) {
 void everyScale() {
     RECT centred;
     GetWindowRect(window->hwnd(), &centred);
-    for (const UINT dpi : {120u, 144u, 192u, 96u}) {
+    for (const UINT dpi : fallback ? std::vector<UINT>{96} : std::vector<UINT>{120, 144, 192, 96}) {
         // Where the system would put it on that monitor: here, the whole window on the screen.
         RECT suggested = centred;
         if (dpi != USER_DEFAULT_SCREEN_DPI)
             SetRect(&suggested, 40, 30, 1000, 1000);
         SendMessageW(window->hwnd(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
                      reinterpret_cast<LPARAM>(&suggested));
+        RedrawWindow(window->hwnd(), nullptr, nullptr,
+                     RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        pump();
         RECT placed;
         GetWindowRect(window->hwnd(), &placed);
         CHECK_EQ(placed.left, suggested.left);
@@ -652,9 +720,12 @@ void everyScale() {
                 CHECK_LE(text.cy, height);
                 CHECK_LE(r.left + text.cx, inside.right);
             } else if (entry.kind == Kind::Frame) {
-                // The caption stands on the border, a character's width in from each end.
+                // The caption stands on the border, a character's width in from each end, and
+                // shows to its last glyph.
                 CHECK_LE(textSize(drawn, caption, DT_SINGLELINE, 0).cx + 2 * metrics.tmAveCharWidth,
                          width);
+                const auto [onScreen, alone] = captionWidths(drawn, metrics.tmHeight);
+                CHECK_EQ(onScreen, alone);
             }
         }
         unitLabelsLevelWithTheirFields(dpi);
@@ -683,7 +754,10 @@ void screenReaderNames() {
 
 } // namespace
 
-int main() {
+int main(int argc, char** argv) {
+    fallback = argc > 1 && std::string(argv[1]) == "fallback";
+    check::row = "the prefix";
+    CHECK_EQ(hasFace(L"MS Sans Serif"), !fallback);
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     MainWindow main(GetModuleHandleW(nullptr));
     window = &main;
