@@ -37,15 +37,12 @@ bool installed(const wchar_t* face) {
     return found;
 }
 
-// Best first: the faces the layout was drawn with, the system's message font, then faces of
-// Arial's widths that Wine and Linux systems bring.
-std::vector<std::wstring> faces(UINT dpi, const std::wstring& message) {
-    std::vector<std::wstring> faces;
-    if (dpi == USER_DEFAULT_SCREEN_DPI)
-        faces.push_back(L"MS Sans Serif"); // its bitmap strikes are made for 96 dpi
-    for (const std::wstring face :
-         {L"Microsoft Sans Serif", message.c_str(), L"Arial", L"Liberation Sans", L"Nimbus Sans"})
-        if (std::find(faces.begin(), faces.end(), face) == faces.end())
+// Where the system lacks the faces the layout was drawn with, best first: its message font, then
+// faces of Arial's widths that Wine and Linux systems bring.
+std::vector<std::wstring> standIns(const std::wstring& message) {
+    std::vector<std::wstring> faces{message};
+    for (const wchar_t* face : {L"Arial", L"Liberation Sans", L"Nimbus Sans"})
+        if (face != message)
             faces.push_back(face);
     return faces;
 }
@@ -149,8 +146,18 @@ bool drawsAsMeasured(HFONT font, const std::vector<std::wstring>& texts) {
 } // namespace
 
 Fonts::Fonts(UINT dpi) {
+    // The faces the layout was drawn with.
+    for (const wchar_t* face : {L"MS Sans Serif", L"Microsoft Sans Serif"}) {
+        // MS Sans Serif's bitmap strikes are made for 96 dpi.
+        if (face == std::wstring_view(L"MS Sans Serif") && dpi != USER_DEFAULT_SCREEN_DPI)
+            continue;
+        if (installed(face)) {
+            make(face, dpi);
+            return;
+        }
+    }
     const std::wstring message = messageFace(dpi);
-    for (const std::wstring& face : faces(dpi, message)) {
+    for (const std::wstring& face : standIns(message)) {
         // A face asked for by name that the system lacks would come as another of its choice.
         if (face != message && !installed(face.c_str()))
             continue;

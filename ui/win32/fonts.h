@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The window's fonts at one DPI: "MS Sans Serif" where the system has it and the DPI is 96 (its
 // bitmap strikes are made for 96 dpi); else the scalable "Microsoft Sans Serif" of the same
-// metrics; else the system's message font; else a face of Arial's widths. Of these, the first
-// the system has in which every caption draws no wider than it measures. 8 pt for the window,
-// 12 pt for fields and units.
+// metrics. Without either, a stand-in: the system's message font, else a face of Arial's widths,
+// the first the system has in which every caption draws no wider than it measures. 8 pt for the
+// window, 12 pt for fields and units.
 #pragma once
 
 #include <windows.h>
