@@ -7,19 +7,12 @@
 # Usage: check_fallback_font.sh BUILD_DIR tst_window.exe
 set -u
 build=$1 test=$2
-here=$(dirname "$0")
-source "$here/../../scripts/check_common.sh"
-source "$here/../../scripts/x_retry.sh"
-source "$here/wine_env.sh"
+source "$(dirname "$0")/fresh_prefix.sh"
 need fc-list fontconfig
 [ -n "$(fc-list 'Nimbus Sans' family)" ] ||
     { echo "FAIL: the font Nimbus Sans is missing: install the Debian package fonts-urw-base35 (./test.sh installs it)"; exit 1; }
-export WINEPREFIX=$work/prefix
-export DISPLAY=":$(cat "$build/wine-display")"
-at_exit '"$wineserver" -k 2>/dev/null'
 
-x_retry "$wine" wineboot -i >/dev/null
-"$wineserver" -w
+fresh_prefix "$build"
 ls "$WINEPREFIX/drive_c/windows/Fonts/"*.fon >/dev/null 2>&1 && fail "the new prefix holds .fon files"
 x_retry "$wine" "$test" fallback || fail "the window without MS Sans Serif"
 finish "Fallback font"

@@ -8,21 +8,14 @@
 # Usage: check_installer.sh BUILD_DIR probe.exe
 set -u
 build=$1 probe=$2
-here=$(dirname "$0")
-source "$here/../../scripts/check_common.sh"
-source "$here/../../scripts/x_retry.sh"
-source "$here/wine_env.sh"
+source "$(dirname "$0")/fresh_prefix.sh"
 need makensis nsis
-export WINEPREFIX=$work/prefix
-export DISPLAY=":$(cat "$build/wine-display")"
-at_exit '"$wineserver" -k 2>/dev/null'
 run() { x_retry "$wine" "$@" >/dev/null; }
 settle() { "$wineserver" -w; } # every Windows process of the prefix has ended
 
 cpack --config "$build/CPackConfig.cmake" -G NSIS -B "$work/out" >"$work/cpack.log" 2>&1 ||
     { cat "$work/cpack.log"; fail "cpack"; exit 1; }
-run wineboot -i
-settle
+fresh_prefix "$build"
 
 # What the prefix holds: every file and folder of drive C: and every registry key. Wine changes
 # a few keys of its own, so only what is new afterwards counts.
