@@ -4,8 +4,10 @@
 #include <algorithm>
 #include <array>
 #include <cwchar>
+#include <memory>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <vector>
 
 #include "host/win32/utf16.h"
@@ -69,21 +71,11 @@ std::vector<std::wstring> drawnIn(FontRole role) {
 // One line of text at a time, drawn black on white at the left of a bitmap.
 class Canvas {
 public:
-    Canvas(HDC dc, int width, int height) : m_dc(dc), m_width(width), m_height(height) {
-        BITMAPINFO bitmap{};
-        bitmap.bmiHeader = {sizeof bitmap.bmiHeader, width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-        m_bitmap = CreateDIBSection(dc, &bitmap, DIB_RGB_COLORS, &m_bits, nullptr, 0);
-        m_old = m_bitmap ? SelectObject(dc, m_bitmap) : nullptr;
+    Canvas(HDC dc, int width, int height)
+        : m_dc(dc), m_width(width), m_height(height), m_bitmap(bitmap(dc, width, height, &m_bits)),
+          m_selected(dc, m_bitmap.get()) {
         SetTextColor(dc, RGB(0, 0, 0));
         SetBkMode(dc, TRANSPARENT);
-    }
-    Canvas(const Canvas&) = delete;
-    Canvas& operator=(const Canvas&) = delete;
-    ~Canvas() {
-        if (m_old)
-            SelectObject(m_dc, m_old);
-        if (m_bitmap)
-            DeleteObject(m_bitmap);
     }
 
     // Where the ink of text ends: one past its rightmost column, 0 for none.
@@ -104,11 +96,21 @@ public:
     }
 
 private:
+    struct Delete {
+        void operator()(HBITMAP bitmap) const { DeleteObject(bitmap); }
+    };
+    using Bitmap = std::unique_ptr<std::remove_pointer_t<HBITMAP>, Delete>;
+    static Bitmap bitmap(HDC dc, int width, int height, void** bits) {
+        BITMAPINFO info{};
+        info.bmiHeader = {sizeof info.bmiHeader, width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+        return Bitmap(CreateDIBSection(dc, &info, DIB_RGB_COLORS, bits, nullptr, 0));
+    }
+
     HDC m_dc;
     int m_width, m_height;
-    HBITMAP m_bitmap = nullptr;
-    HGDIOBJ m_old = nullptr;
     void* m_bits = nullptr;
+    Bitmap m_bitmap; // deleted once m_selected has put it out of m_dc
+    ScopedSelect m_selected;
 };
 
 int measure(HDC dc, std::wstring_view text) {
@@ -136,7 +138,10 @@ bool drawsAsMeasured(HFONT font, const std::vector<std::wstring>& texts) {
         for (const std::wstring_view text : texts) {
             const std::wstring_view last = text.substr(text.size() - 1);
             const int overhang = std::max(0, canvas.inkEnd(last) - measure(dc, last));
-            within = within && canvas.inkEnd(text) <= measure(dc, text) + overhang;
+            if (canvas.inkEnd(text) > measure(dc, text) + overhang) {
+                within = false;
+                break;
+            }
         }
     }
     DeleteDC(dc);
@@ -146,16 +151,13 @@ bool drawsAsMeasured(HFONT font, const std::vector<std::wstring>& texts) {
 } // namespace
 
 Fonts::Fonts(UINT dpi) {
-    // The faces the layout was drawn with.
-    for (const wchar_t* face : {L"MS Sans Serif", L"Microsoft Sans Serif"}) {
-        // MS Sans Serif's bitmap strikes are made for 96 dpi.
-        if (face == std::wstring_view(L"MS Sans Serif") && dpi != USER_DEFAULT_SCREEN_DPI)
-            continue;
-        if (installed(face)) {
+    // The faces the layout was drawn with; MS Sans Serif's bitmap strikes are made for 96 dpi.
+    for (const wchar_t* face :
+         {dpi == USER_DEFAULT_SCREEN_DPI ? L"MS Sans Serif" : nullptr, L"Microsoft Sans Serif"})
+        if (face && installed(face)) {
             make(face, dpi);
             return;
         }
-    }
     const std::wstring message = messageFace(dpi);
     for (const std::wstring& face : standIns(message)) {
         // A face asked for by name that the system lacks would come as another of its choice.
