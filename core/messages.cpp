@@ -83,11 +83,10 @@ Message errorMessage(const HostError& error) {
 }
 
 Message pasteTooLong(std::size_t limit) {
-    return {
-        "Der Text in der Zwischenablage ist zu lang für dieses Feld. Ein Feld fasst höchstens " +
-            std::to_string(limit) +
-            " Zeichen; bei mehr stünde das Fenster still. Das Feld bleibt, wie es war.",
-        "Einfügen nicht möglich", Icon::Stop};
+    return {"Der einzufügende Text ist zu lang für dieses Feld. Ein Feld fasst höchstens " +
+                std::to_string(limit) +
+                " Zeichen; bei mehr stünde das Fenster still. Das Feld bleibt, wie es war.",
+            "Einfügen nicht möglich", Icon::Stop};
 }
 
 void show(Host& host, const Message& message) {

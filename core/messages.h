@@ -23,7 +23,8 @@ extern const Message kHelp;
 Message errorMessage(const HostError& error);
 // For anything else that goes wrong inside a handler.
 extern const Message kUnexpectedError;
-// A paste that would make a field longer than its window can hold (limit in characters).
+// A paste or other insertion that would make a field longer than its window can hold (limit in
+// characters).
 Message pasteTooLong(std::size_t limit);
 
 void show(Host& host, const Message& message);

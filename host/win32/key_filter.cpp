@@ -20,19 +20,39 @@ wchar_t judge(const KeyPressHandler& handler, wchar_t unit) {
     return static_cast<wchar_t>(pressKey(handler, static_cast<char16_t>(unit)));
 }
 
-// An input method's result string, judged unit by unit, goes in as one replacement of the
-// selection; what the handler drops never reaches the field.
-void insertComposition(HWND edit, const KeyPressHandler& handler) {
-    HIMC context = ImmGetContext(edit);
+// The input method's context of a field, released on every path.
+class ScopedContext {
+public:
+    explicit ScopedContext(HWND edit) : m_edit(edit), m_context(ImmGetContext(edit)) {}
+    ScopedContext(const ScopedContext&) = delete;
+    ScopedContext& operator=(const ScopedContext&) = delete;
+    ~ScopedContext() {
+        if (m_context)
+            ImmReleaseContext(m_edit, m_context);
+    }
+    operator HIMC() const { return m_context; }
+
+private:
+    HWND m_edit;
+    HIMC m_context;
+};
+
+std::wstring compositionResult(HWND edit) {
+    const ScopedContext context(edit);
     if (!context)
-        return;
+        return {};
     const LONG bytes = ImmGetCompositionStringW(context, GCS_RESULTSTR, nullptr, 0);
     std::wstring result(bytes > 0 ? static_cast<std::size_t>(bytes) / sizeof(wchar_t) : 0, L'\0');
     if (!result.empty())
         ImmGetCompositionStringW(context, GCS_RESULTSTR, result.data(), bytes);
-    ImmReleaseContext(edit, context);
+    return result;
+}
+
+// An input method's result string, judged unit by unit, goes in as one replacement of the
+// selection; what the handler drops never reaches the field.
+void insertComposition(HWND edit, const KeyPressHandler& handler) {
     std::wstring taken;
-    for (wchar_t unit : result)
+    for (wchar_t unit : compositionResult(edit))
         if (const wchar_t kept = judge(handler, unit))
             taken += kept;
     if (!taken.empty())
@@ -40,7 +60,7 @@ void insertComposition(HWND edit, const KeyPressHandler& handler) {
 }
 
 LRESULT fieldProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam, void* data) {
-    auto* handler = static_cast<KeyPressHandler*>(data);
+    const auto* handler = static_cast<const KeyPressHandler*>(data);
     switch (message) {
     case WM_CHAR:
     case WM_IME_CHAR:
@@ -79,18 +99,14 @@ LRESULT fieldProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam, void* d
                 ~(GCS_RESULTSTR | GCS_RESULTREADSTR | GCS_RESULTCLAUSE | GCS_RESULTREADCLAUSE);
         }
         break;
-    case WM_NCDESTROY:
-        delete handler;
-        break;
     }
     return callNext(edit, message, wParam, lParam);
 }
 
 } // namespace
 
-void filterKeys(HWND edit, KeyPressHandler handler) {
-    auto* owned = new KeyPressHandler(std::move(handler));
-    subclass(edit, fieldProc, owned);
+void filterKeys(HWND edit, const KeyPressHandler* handler) {
+    subclass(edit, fieldProc, const_cast<KeyPressHandler*>(handler));
 }
 
 } // namespace kalvoran

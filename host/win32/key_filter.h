@@ -12,7 +12,7 @@
 
 namespace kalvoran {
 
-// The handler lives as long as the field.
-void filterKeys(HWND edit, KeyPressHandler handler);
+// handler must live as long as the field.
+void filterKeys(HWND edit, const KeyPressHandler* handler);
 
 } // namespace kalvoran

@@ -30,6 +30,10 @@ LRESULT CALLBACK chainProc(HWND control, UINT message, WPARAM wParam, LPARAM lPa
     const auto found = chains().find(control);
     if (found == chains().end())
         return DefWindowProcW(control, message, wParam, lParam);
+    // A control is destroyed by DestroyWindow in its own thread; the same messages sent from
+    // another thread would tear the chain down under a living control.
+    if ((message == WM_DESTROY || message == WM_NCDESTROY) && InSendMessage())
+        return 0;
     // A message sent from inside a layer starts at the top again.
     const std::size_t outer = std::exchange(found->second.running, 0);
     const LRESULT result = callNext(control, message, wParam, lParam);

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "host/win32/win32_host.h"
 
+#include <algorithm>
 #include <cwchar>
 #include <stdexcept>
+#include <string_view>
 
 #include "host/win32/subclass.h"
 #include "host/win32/utf16.h"
@@ -36,34 +38,61 @@ bool changesText(UINT message, WPARAM wParam) {
 std::size_t index(Field f) { return static_cast<std::size_t>(f); }
 std::size_t index(Option o) { return static_cast<std::size_t>(o); }
 
-std::size_t clipboardLength(HWND owner) {
+// The length of what a single-line EDIT takes of text: up to its first line break.
+std::size_t firstLine(const wchar_t* text, std::size_t length) {
+    const std::wstring_view all(text, length);
+    std::size_t taken = std::min(all.find(L'\n'), length);
+    if (taken < length && taken > 0 && all[taken - 1] == L'\r')
+        --taken;
+    return taken;
+}
+
+// What a paste would insert: the clipboard's text as far as the field takes it.
+std::size_t pastedLength(HWND owner) {
     std::size_t length = 0;
     if (!OpenClipboard(owner))
         return length;
     if (HANDLE data = GetClipboardData(CF_UNICODETEXT))
         if (const auto* text = static_cast<const wchar_t*>(GlobalLock(data))) {
-            length = wcsnlen(text, GlobalSize(data) / sizeof(wchar_t));
+            length = firstLine(text, wcsnlen(text, GlobalSize(data) / sizeof(wchar_t)));
             GlobalUnlock(data);
         }
     CloseClipboard();
     return length;
 }
 
-// The field's length once its selection is replaced by what the message inserts; 0 for a
-// message that inserts nothing.
+// The field's length once the message has put its text in; 0 for a message that inserts
+// nothing.
 std::size_t lengthAfter(HWND edit, UINT message, LPARAM lParam) {
     const auto* text = reinterpret_cast<const wchar_t*>(lParam);
     if (message == WM_SETTEXT)
         return text ? std::wcslen(text) : 0;
     if (message != WM_PASTE && message != EM_REPLACESEL)
         return 0;
-    const std::size_t inserted = message == WM_PASTE ? clipboardLength(edit)
+    const std::size_t inserted = message == WM_PASTE ? pastedLength(edit)
                                  : text              ? std::wcslen(text)
                                                      : 0;
     DWORD start = 0, end = 0;
     SendMessageW(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
     return static_cast<std::size_t>(GetWindowTextLengthW(edit)) - (end - start) + inserted;
 }
+
+// Shift+Insert, which the EDIT pastes by itself without a WM_PASTE.
+bool pasteKey(UINT message, WPARAM wParam) {
+    return message == WM_KEYDOWN && wParam == VK_INSERT && GetKeyState(VK_SHIFT) < 0;
+}
+
+// Set while the owner's message box is open, cleared however it ends.
+class Raised {
+public:
+    explicit Raised(bool& flag) : m_flag(flag) { m_flag = true; }
+    Raised(const Raised&) = delete;
+    Raised& operator=(const Raised&) = delete;
+    ~Raised() { m_flag = false; }
+
+private:
+    bool& m_flag;
+};
 
 } // namespace
 
@@ -90,7 +119,9 @@ void Win32Host::updateTabStops() {
 }
 
 void Win32Host::addKeyPress(Field f, KeyPressHandler handler) {
-    filterKeys(field(f), std::move(handler));
+    KeyPressHandler& kept = m_keyPress[index(f)];
+    kept = std::move(handler);
+    filterKeys(field(f), &kept);
 }
 
 HWND Win32Host::field(Field f) const {
@@ -171,10 +202,9 @@ void Win32Host::updateTabStop(Container container) {
 
 void Win32Host::messageBox(std::string_view prompt, std::string_view title, Icon icon) {
     // MB_ICONSTOP, MB_ICONQUESTION and MB_ICONINFORMATION are the icon kinds' own numbers.
-    m_boxOpen = true;
-    MessageBoxW(m_window, toUtf16(prompt).c_str(), toUtf16(title).c_str(),
-                MB_OK | static_cast<UINT>(icon));
-    m_boxOpen = false;
+    const std::wstring text = toUtf16(prompt), caption = toUtf16(title);
+    const Raised open(m_boxOpen);
+    MessageBoxW(m_window, text.c_str(), caption.c_str(), MB_OK | static_cast<UINT>(icon));
 }
 
 void Win32Host::unload() {
@@ -207,10 +237,15 @@ LRESULT Win32Host::guardProc(HWND edit, UINT message, WPARAM wParam, LPARAM lPar
                 return TRUE;
             return 0; // FALSE for WM_SETTEXT: refused
         }
-        if (!host->m_writing && lengthAfter(edit, message, lParam) > kMostCharacters) {
-            if (message == WM_PASTE && host->m_pasteTooLong)
-                host->m_pasteTooLong(kMostCharacters);
-            return 0;
+        if (host->m_writing)
+            break;
+        // One rule for every paste: Shift+Insert goes the way of Ctrl+V and the context menu.
+        if (pasteKey(message, wParam))
+            return SendMessageW(edit, WM_PASTE, 0, 0);
+        if (lengthAfter(edit, message, lParam) > kMostCharacters) {
+            if (host->m_insertTooLong)
+                host->m_insertTooLong(kMostCharacters);
+            return 0; // FALSE for WM_SETTEXT: refused
         }
     }
     return callNext(edit, message, wParam, lParam);

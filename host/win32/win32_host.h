@@ -25,16 +25,19 @@ public:
     void addField(Field field, HWND edit);
     void addOption(Option option, HWND button);
     void updateTabStops();
-    // Runs handler for each character typed into the field, before the field takes it.
+    // Runs handler for each character typed into the field, before the field takes it. The
+    // host keeps the handler as long as the field.
     void addKeyPress(Field field, KeyPressHandler handler);
 
     // An EDIT measures its whole line again for each character its caret scrolls by, so
     // inserting n characters at once costs about n² under Wine: 20,000 take a fraction of a
     // second, 160,000 a minute, 1,000,000 never return. So no insertion may make a field
-    // longer than this; a paste that would is refused and tellUser(kMostCharacters) runs.
+    // longer than this, whichever way it comes (Ctrl+V, Shift+Insert, the context menu,
+    // WM_PASTE, EM_REPLACESEL, WM_SETTEXT, an accessible value); one that would is refused
+    // whole and tellUser(kMostCharacters) runs.
     static constexpr std::size_t kMostCharacters = 20000;
-    void onPasteTooLong(std::function<void(std::size_t limit)> tellUser) {
-        m_pasteTooLong = std::move(tellUser);
+    void onInsertTooLong(std::function<void(std::size_t limit)> tellUser) {
+        m_insertTooLong = std::move(tellUser);
     }
 
     // While a message box is open or after the window is unloaded, no handler runs.
@@ -69,7 +72,8 @@ private:
     std::array<HWND, kFields.size()> m_fields{};
     std::array<HWND, kOptions.size()> m_options{};
     std::array<std::vector<Option>, kContainers.size()> m_groups; // by container, in tab order
-    std::function<void(std::size_t)> m_pasteTooLong;
+    std::array<KeyPressHandler, kFields.size()> m_keyPress;
+    std::function<void(std::size_t)> m_insertTooLong;
     bool m_writing = false; // the host itself writes the locked field
     bool m_boxOpen = false;
     bool m_unloaded = false;

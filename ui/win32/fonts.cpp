@@ -154,35 +154,39 @@ Fonts::Fonts(UINT dpi) {
     // The faces the layout was drawn with; MS Sans Serif's bitmap strikes are made for 96 dpi.
     for (const wchar_t* face :
          {dpi == USER_DEFAULT_SCREEN_DPI ? L"MS Sans Serif" : nullptr, L"Microsoft Sans Serif"})
-        if (face && installed(face)) {
-            make(face, dpi);
+        if (face && installed(face) && make(face, dpi))
             return;
-        }
     const std::wstring message = messageFace(dpi);
     for (const std::wstring& face : standIns(message)) {
         // A face asked for by name that the system lacks would come as another of its choice.
         if (face != message && !installed(face.c_str()))
             continue;
-        make(face, dpi);
-        bool measured = true;
+        bool measured = make(face, dpi);
         for (FontRole role : roles())
             measured = measured && drawsAsMeasured((*this)[role], drawnIn(role));
         if (measured)
             return;
         release();
     }
-    // None draws as it measures: the system's own, as its dialogs have it.
+    // None draws as it measures: the system's own, as its dialogs have it (failing that too,
+    // the controls keep the system font).
     make(message, dpi);
 }
 
-void Fonts::make(const std::wstring& face, UINT dpi) {
+bool Fonts::make(const std::wstring& face, UINT dpi) {
+    release();
     for (FontRole role : roles()) {
         const FontInfo& font = info(role);
         m_fonts[static_cast<std::size_t>(role)] = CreateFontW(
             -MulDiv(font.points, static_cast<int>(dpi), 72), 0, 0, 0,
             font.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
             CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, face.c_str());
+        if (!m_fonts[static_cast<std::size_t>(role)]) {
+            release();
+            return false;
+        }
     }
+    return true;
 }
 
 Fonts& Fonts::operator=(Fonts&& other) noexcept {

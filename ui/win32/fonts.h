@@ -29,7 +29,8 @@ public:
     HFONT operator[](FontRole role) const { return m_fonts[static_cast<std::size_t>(role)]; }
 
 private:
-    void make(const std::wstring& face, UINT dpi);
+    // Whether every role's font could be made; if not, none is kept.
+    bool make(const std::wstring& face, UINT dpi);
     void release();
     std::array<HFONT, 3> m_fonts{};
 };

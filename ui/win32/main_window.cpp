@@ -35,6 +35,19 @@ RECT scaledRect(const ControlSpec& entry, UINT dpi) {
     return {left, top, left + scaled(entry.width, dpi), top + scaled(entry.height, dpi)};
 }
 
+// The window's rectangle moved as little as it takes to lie whole on the work area of the
+// monitor nearest to it; on a work area too small for it, its top-left corner stays on it.
+RECT onWorkArea(RECT window) {
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoW(MonitorFromRect(&window, MONITOR_DEFAULTTONEAREST), &monitor);
+    const RECT& area = monitor.rcWork;
+    const LONG dx = std::max(area.left - window.left, std::min(0L, area.right - window.right));
+    const LONG dy = std::max(area.top - window.top, std::min(0L, area.bottom - window.bottom));
+    OffsetRect(&window, dx, dy);
+    return window;
+}
+
 // From 50 % to 1000 %: a WM_DPICHANGED outside that range comes from no monitor.
 bool plausible(UINT dpi) { return dpi >= 48 && dpi <= 960; }
 
@@ -178,7 +191,7 @@ void MainWindow::buildControls(UINT dpi) {
 
 void MainWindow::bindEvents() {
     bindOptionHandlers(m_host);
-    m_host.onPasteTooLong(
+    m_host.onInsertTooLong(
         [this](std::size_t limit) { kalvoran::show(m_host, pasteTooLong(limit)); });
     for (const KeyPressBinding& binding : kKeyPressBindings)
         m_host.addKeyPress(binding.field, [this, handler = binding.handler](short& KeyAscii) {
@@ -228,6 +241,17 @@ void MainWindow::fitWindow(UINT dpi) {
     m_size = {outer.right - outer.left, outer.bottom - outer.top};
     SetWindowPos(m_hwnd, nullptr, 0, 0, m_size.cx, m_size.cy,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    // The frame may be drawn at another scale than dpi (Wine draws it at the system's): the
+    // client area is what must come out as the table gives it.
+    RECT client;
+    GetClientRect(m_hwnd, &client);
+    const LONG wider = scaled(kClientWidthTwips, dpi) - client.right;
+    const LONG higher = scaled(kClientHeightTwips, dpi) - client.bottom;
+    if (wider || higher) {
+        m_size = {m_size.cx + wider, m_size.cy + higher};
+        SetWindowPos(m_hwnd, nullptr, 0, 0, m_size.cx, m_size.cy,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
 }
 
 void MainWindow::shareOverlaps(UINT dpi) {
@@ -261,6 +285,12 @@ void MainWindow::setIcons(UINT dpi) {
     }
 }
 
+void MainWindow::moveTo(const RECT& wanted) {
+    const RECT placed = onWorkArea(wanted);
+    SetWindowPos(m_hwnd, nullptr, placed.left, placed.top, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 void MainWindow::relayToToolTips(const MSG& message) const {
     if (m_toolTips && message.message >= WM_MOUSEFIRST && message.message <= WM_MOUSELAST)
         SendMessageW(m_toolTips, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&message));
@@ -273,20 +303,19 @@ void MainWindow::show(int how) {
     monitor.cbSize = sizeof monitor;
     GetMonitorInfoW(MonitorFromWindow(m_hwnd, MONITOR_DEFAULTTOPRIMARY), &monitor);
     const RECT& area = monitor.rcWork;
-    const int width = window.right - window.left, height = window.bottom - window.top;
-    // On a screen too small for the window, its title bar stays on the screen.
-    const int left = std::max(area.left, (area.left + area.right - width) / 2);
-    const int top = std::max(area.top, (area.top + area.bottom - height) / 2);
-    SetWindowPos(m_hwnd, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    OffsetRect(&window, (area.left + area.right - window.right - window.left) / 2,
+               (area.top + area.bottom - window.bottom - window.top) / 2);
+    moveTo(window);
     ShowWindow(m_hwnd, how);
     SetFocus(control("Text1"));
 }
 
-void MainWindow::onCommand(int id) {
-    const std::span<const ControlSpec> table = controlTable();
-    if (id < kFirstId || id >= kFirstId + int(table.size()) || !m_host.accepting())
+void MainWindow::onClicked(HWND control) {
+    // Only a control of this window: a notice from elsewhere may name any window or id.
+    const auto found = std::ranges::find(m_controls, control);
+    if (!control || found == m_controls.end() || !m_host.accepting())
         return;
-    const Clicked& clicked = m_clicked[static_cast<std::size_t>(id - kFirstId)];
+    const Clicked& clicked = m_clicked[static_cast<std::size_t>(found - m_controls.begin())];
     if (clicked.command)
         dispatch(m_host, [&] { clicked.command(m_host); });
     else if (clicked.option)
@@ -299,7 +328,7 @@ void MainWindow::onEnter() {
     const std::span<const ControlSpec> table = controlTable();
     for (std::size_t i = 0; i < table.size(); ++i)
         if (m_controls[i] == focus && table[i].kind == Kind::CommandButton)
-            onCommand(kFirstId + int(i));
+            onClicked(focus);
 }
 
 LRESULT CALLBACK MainWindow::windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -320,8 +349,9 @@ LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_COMMAND:
         if (LOWORD(wParam) == IDOK)
             onEnter();
-        else if (HIWORD(wParam) == BN_CLICKED)
-            onCommand(LOWORD(wParam));
+        else if (HIWORD(wParam) == BN_CLICKED && lParam &&
+                 GetDlgCtrlID(reinterpret_cast<HWND>(lParam)) == LOWORD(wParam))
+            onClicked(reinterpret_cast<HWND>(lParam));
         return 0; // IDCANCEL (Escape) presses nothing
     case WM_CTLCOLORSTATIC:
         // A locked field keeps the look of a field.
@@ -344,11 +374,15 @@ LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         if (!plausible(HIWORD(wParam)))
             return 0;
         layout(HIWORD(wParam));
-        // The suggested rectangle is a pointer into the sender's memory when sent from outside.
+        // The suggested rectangle is a pointer into the sender's memory when another thread
+        // sent it: only the window's own thread's is read. Wherever it points, the whole window
+        // stays on a work area.
+        RECT wanted;
+        GetWindowRect(m_hwnd, &wanted);
         if (const auto* suggested = reinterpret_cast<const RECT*>(lParam);
-            suggested && !IsBadReadPtr(suggested, sizeof *suggested))
-            SetWindowPos(m_hwnd, nullptr, suggested->left, suggested->top, 0, 0,
-                         SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+            suggested && !InSendMessage())
+            OffsetRect(&wanted, suggested->left - wanted.left, suggested->top - wanted.top);
+        moveTo(wanted);
         return 0;
     }
     case WM_GETMINMAXINFO:
@@ -381,9 +415,14 @@ LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
             DestroyWindow(m_hwnd);
         return 0;
     case WM_DESTROY:
-        PostQuitMessage(0);
+        // Only DestroyWindow, from this thread, destroys the window; another program may send
+        // the messages that announce it, and they change nothing.
+        if (!InSendMessage())
+            PostQuitMessage(0);
         return 0;
     case WM_NCDESTROY: {
+        if (InSendMessage())
+            return 0;
         HWND hwnd = m_hwnd;
         SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
         m_hwnd = nullptr;

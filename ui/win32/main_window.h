@@ -50,7 +50,10 @@ private:
     // The window's one size: its client area as the table gives it, at dpi.
     void fitWindow(UINT dpi);
     void setIcons(UINT dpi);
-    void onCommand(int id);
+    // At wanted's top-left corner, or as near to it as keeps the whole window on a work area.
+    void moveTo(const RECT& wanted);
+    // A click notice from control: its command runs, or its option button is selected.
+    void onClicked(HWND control);
     void onEnter();
 
     HWND m_hwnd = nullptr;
