@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Real keys typed through X into Kalvoran.exe under Wine: junk and modifier combinations are
-# swallowed, digits, comma and backspace taken, Ctrl+V pastes unfiltered and whole, and Enter in
-# a field or Escape press nothing. Usage: check_keys.sh Kalvoran.exe probe.exe
+# swallowed, digits, comma and backspace taken, the fields' own commands (Ctrl+A, C, V, X, Z and
+# Shift+Insert) work, a paste goes in whole or is refused whole, and Enter in a field or Escape
+# press nothing. Usage: check_keys.sh Kalvoran.exe probe.exe
 set -u
 exe=$1 probe=$2
 here=$(dirname "$0")
@@ -33,15 +34,16 @@ expect() { # expect WHAT LINE: the probe shows LINE
     fi
 }
 keys() { x_retry xdotool key --delay 30 "$@"; }
-# The clipboard's owner is an xclip in the foreground, ended by its process id; it ends by itself
-# when the next one takes the clipboard over.
+# paste TEXT [KEYS]: TEXT on the clipboard, pasted by KEYS (Ctrl+V). The clipboard's owner is an
+# xclip in the foreground, ended by its process id; it ends by itself when the next one takes the
+# clipboard over.
 paste() {
     [ -z "$clipboard" ] || kill $clipboard 2>/dev/null
     printf '%s' "$1" >"$work/clip"
     xclip -quiet -selection clipboard -i "$work/clip" >/dev/null 2>&1 &
     clipboard=$!
     sleep 0.3
-    keys ctrl+v
+    keys "${2:-ctrl+v}"
 }
 
 # Text1 has the focus at start.
@@ -58,6 +60,17 @@ field 24 96 # Text2
 paste "-1.5 V"
 expect "Ctrl+V pastes unfiltered" "Text2=-1.5 V"
 
+# The field's own commands: Ctrl+A selects all, Ctrl+C copies, Ctrl+X cuts, Ctrl+Z undoes.
+keys ctrl+a ctrl+c
+field 24 304 # Text3
+keys ctrl+v
+expect "Ctrl+A and Ctrl+C copy the whole field" "Text3=-1.5 V"
+field 24 96
+keys ctrl+a ctrl+x
+expect "Ctrl+X cuts" "Text2="
+keys ctrl+z
+expect "Ctrl+Z undoes the cut" "Text2=-1.5 V"
+
 digits=$(head -c 20000 /dev/zero | tr '\0' '7')
 field 24 240 # Text5
 paste "$digits"
@@ -72,8 +85,21 @@ expect "a 1,000,000-character paste refused within a second" "box=Einfügen nich
 keys Return
 sleep 0.5
 expect "the field kept its text" "Text5=$digits"
+keys shift+Insert
+sleep 0.7
+expect "Shift+Insert refused as Ctrl+V is" "box=Einfügen nicht möglich"
+keys Return
+sleep 0.5
+expect "the field kept its text after Shift+Insert" "Text5=$digits"
 x_retry xdotool mousemove --window "$window" 198 56 click 1 # the circle of "12 Volt"
 sleep 0.5
 expect "the next click is handled" "Text1=12"
+
+# A single-line field takes a paste's first line: held, however long the rest.
+field 24 304 # Text3
+keys ctrl+a
+paste "3
+$digits$digits" shift+Insert
+expect "a paste's first line by Shift+Insert" "Text3=3"
 
 finish keys
