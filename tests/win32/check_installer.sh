@@ -98,6 +98,7 @@ while IFS='|' read -r into before after left; do
     rm -rf "${drive:?}/$top"
 done <<'EOF'
 Neu\Tief\Kalvoran|||
+Grün\Tief\Kalvoran|||
 Vorher\Kalvoran|Vorher||Vorher
 Leer\Kalvoran|Leer/Kalvoran||Leer Leer/Kalvoran
 Notiz\Tief\Kalvoran||Notiz/Tief/notiz.txt|Notiz Notiz/Tief Notiz/Tief/notiz.txt
