@@ -5,6 +5,8 @@
 # "Kalvoran" into the Start menu of all users and the uninstall entry with its values; the
 # program started from that link shows its window. Uninstalled silently, it leaves no file,
 # folder, link or registry key, and after the next start of Windows nothing in %TEMP% either.
+# While the program runs, neither touches a file and both end with 3; the uninstaller removes
+# the folders the installer made above its folder, and no other.
 # Usage: check_installer.sh BUILD_DIR probe.exe
 set -u
 build=$1 probe=$2
@@ -48,18 +50,60 @@ done
 grep -q '^\[Software\\\\Wow6432Node\\\\Microsoft\\\\Windows\\\\CurrentVersion\\\\Uninstall\\\\Kalvoran\]' \
     "$WINEPREFIX/system.reg" && fail "the uninstall entry is in the 32-bit view"
 
-# Started as from the Start menu.
+shown() { timeout 60 xdotool search --sync --onlyvisible --name '^Der Kalvoran$' >/dev/null 2>&1 || fail "no window"; }
+# Started as from the Start menu, as a changed copy: installing over it while it runs ends
+# with 3 and leaves it as it is; once it has ended, the install puts the new program in place.
+printf 'geändert' >>"$folder/Kalvoran.exe"
+cp "$folder/Kalvoran.exe" "$work/changed.exe"
 run start 'C:\ProgramData\Microsoft\Windows\Start Menu\Programs\Kalvoran.lnk'
-window=$(timeout 60 xdotool search --sync --onlyvisible --name '^Der Kalvoran$' 2>/dev/null | head -n1)
-[ -n "$window" ] || fail "the installed program shows no window"
+shown
+run "$work/out/Kalvoran-1.1.9-win64-setup.exe" /S
+[ $? = 3 ] || fail "the silent install over the running program ended with $?, not 3"
+cmp -s "$folder/Kalvoran.exe" "$work/changed.exe" || fail "the install changed the running program's file"
 run "$probe" close
 settle
+run "$work/out/Kalvoran-1.1.9-win64-setup.exe" /S || fail "the silent install after the program ended with $?"
+cmp -s "$folder/Kalvoran.exe" "$build/Kalvoran.exe" || fail "the update did not put the new Kalvoran.exe in place"
 
 run "$folder/Uninstall.exe" /S || fail "the silent uninstall ended with $?"
 settle
 [ -e "$folder" ] && fail "Program Files\\Kalvoran is left: $(ls "$folder" | tr '\n' ' ')"
 [ -e "$link" ] && fail "the Start-menu link is left"
 x_retry "$wine" reg query "$key" /reg:64 >/dev/null 2>&1 && fail "the uninstall entry is left"
+
+# Uninstalled while it runs (in place, so that its exit code comes back): 3, nothing removed.
+drive=$WINEPREFIX/drive_c
+run "$work/out/Kalvoran-1.1.9-win64-setup.exe" /S '/D=C:\Neu\Tief\Kalvoran'
+run start 'C:\Neu\Tief\Kalvoran\Kalvoran.exe'
+shown
+find "$drive/Neu" >"$work/running"
+run 'C:\Neu\Tief\Kalvoran\Uninstall.exe' /S '_?=C:\Neu\Tief\Kalvoran'
+[ $? = 3 ] || fail "the silent uninstall while the program runs ended with $?, not 3"
+find "$drive/Neu" | cmp -s - "$work/running" || fail "the uninstall while the program runs removed files"
+run "$probe" close
+settle
+
+# The folders above the install folder: the user's folder or file (made before or after the
+# install), and what is left of the topmost folder after the uninstall. Installing into
+# Neu\Tief\Kalvoran a second time keeps the first install's record.
+while IFS='|' read -r into before after left; do
+    [ -n "$before" ] && mkdir -p "$drive/$before"
+    run "$work/out/Kalvoran-1.1.9-win64-setup.exe" /S "/D=C:\\$into" || fail "the install into $into ended with $?"
+    [ -n "$after" ] && touch "$drive/$after"
+    run "C:\\$into\\Uninstall.exe" /S
+    settle
+    top=${into%%\\*}
+    found=$(cd "$drive" && find "$top" 2>/dev/null | sort | paste -sd ' ')
+    [ "$found" = "$left" ] || fail "uninstalled from $into, left: $found"
+    rm -rf "${drive:?}/$top"
+done <<'EOF'
+Neu\Tief\Kalvoran|||
+Grün\Tief\Kalvoran|||
+Vorher\Kalvoran|Vorher||Vorher
+Leer\Kalvoran|Leer/Kalvoran||Leer Leer/Kalvoran
+Notiz\Tief\Kalvoran||Notiz/Tief/notiz.txt|Notiz Notiz/Tief Notiz/Tief/notiz.txt
+EOF
+
 # The uninstaller ran as a copy in %TEMP%, removed when Windows starts next.
 run wineboot -r
 settle
