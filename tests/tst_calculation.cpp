@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // "Berechnen" through the host without a window: results, the two messages, and every fault.
+#include <stdexcept>
+
 #include <QTest>
 
 #include "core/handlers.h"
@@ -36,6 +38,7 @@ private slots:
     void faultTexts_data();
     void faultTexts();
     void resultFieldPlaysNoPart();
+    void hostFailureReported();
 };
 
 void TestCalculation::results_data() {
@@ -194,6 +197,20 @@ void TestCalculation::resultFieldPlaysNoPart() {
         berechnen_Click(host);
         QCOMPARE(host.log, std::vector<std::string>{"Text4=75"});
     }
+}
+
+// A window that fails in a way of its own (a field that refuses its text) is told of in the box
+// for the unexpected, and the calculation ends there.
+void TestCalculation::hostFailureReported() {
+    struct RefusingHost : MemoryHost {
+        void setText(Field, std::string_view) override { throw std::runtime_error("refused"); }
+    } host;
+    calculateWith(host, {"5", "3,5", "1", "20"});
+    QCOMPARE(host.boxes.size(), std::size_t(1));
+    QCOMPARE(host.boxes[0].title, std::string("Fehler"));
+    QCOMPARE(host.boxes[0].prompt, std::string("Bei der Bearbeitung ist ein unerwarteter Fehler "
+                                               "aufgetreten. Die Felder sind unverändert."));
+    QCOMPARE(host.boxes[0].icon, Icon::Stop);
 }
 
 QTEST_GUILESS_MAIN(TestCalculation)
