@@ -17,6 +17,7 @@
 #include "core/handlers.h"
 #include "tests/win32/check.h"
 #include "ui/layout.h"
+#include "ui/win32/fonts.h"
 #include "ui/win32/frame.h"
 #include "ui/win32/gdi.h"
 #include "ui/win32/main_window.h"
@@ -855,6 +856,19 @@ void everyScale() {
     }
 }
 
+// A stand-in that ends a text one column past its measure is refused, one that ends it there is
+// taken: Liberation Sans at 8 pt, 96 dpi, under Wine.
+void standInsMeasured() {
+    HFONT font = CreateFontW(-11, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET,
+                             OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                             DEFAULT_PITCH | FF_SWISS, L"Liberation Sans");
+    for (auto [text, within] : {std::pair{L"Volt", false}, {L"Ohm", true}}) {
+        check::row = "Liberation Sans, " + toUtf8(text);
+        CHECK_EQ(drawsAsMeasured(font, {text}), within);
+    }
+    DeleteObject(font);
+}
+
 // Every field by its name, every other control by its caption; Wine's MSAA gives the role of
 // an EDIT only.
 void screenReaderNames() {
@@ -897,6 +911,7 @@ int main(int argc, char** argv) {
     lockedFieldInHighContrast();
     messagesFromOutside();
     everyScale();
+    standInsMeasured();
     screenReaderNames();
     std::printf("%d checks, %d failures\n", check::checks, check::failures);
     return check::failures;

@@ -119,6 +119,8 @@ int measure(HDC dc, std::wstring_view text) {
     return size.cx;
 }
 
+} // namespace
+
 // Whether each text drawn in font ends where the font's measure says, but for what its last
 // glyph reaches beyond its own width (the hook of an "f"). Controls clip their text at its
 // measured width (a themed group box exactly there), and some outline fonts draw wider than
@@ -147,8 +149,6 @@ bool drawsAsMeasured(HFONT font, const std::vector<std::wstring>& texts) {
     DeleteDC(dc);
     return within;
 }
-
-} // namespace
 
 Fonts::Fonts(UINT dpi) {
     // The faces the layout was drawn with; MS Sans Serif's bitmap strikes are made for 96 dpi.

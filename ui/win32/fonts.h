@@ -10,10 +10,15 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 #include "ui/layout.h"
 
 namespace kalvoran {
+
+// Whether each text drawn in font ends where the font's measure says, but for what its last glyph
+// reaches beyond its own width.
+bool drawsAsMeasured(HFONT font, const std::vector<std::wstring>& texts);
 
 class Fonts {
 public:
