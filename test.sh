@@ -11,7 +11,8 @@ cd "$(dirname "$0")"
 source scripts/setup.sh
 kalvoran_setup clang xvfb xdotool x11-utils imagemagick desktop-file-utils appstream appstream-compose \
     dpkg-dev lintian weston qt6-wayland openbox wmctrl \
-    g++-mingw-w64-x86-64-posix wine64 fonts-wine fonts-urw-base35 fontconfig python3-pefile xclip nsis
+    g++-mingw-w64-x86-64-posix wine64 fonts-wine fonts-urw-base35 fontconfig python3-pefile xclip nsis \
+    locales-all
 runtime=$(kalvoran_clang_runtime)
 [ -z "$runtime" ] || kalvoran_setup "$runtime"
 

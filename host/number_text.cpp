@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "host/number_text.h"
 
-#include <charconv>
 #include <climits>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 
 #include "host/host_error.h"
 
@@ -47,68 +48,68 @@ ParseResult parseNumberText(std::string_view text) {
     if (i < s.size() && (s[i] == '+' || s[i] == '-'))
         negative = s[i++] == '-';
 
-    // The text handed to from_chars: the mantissa with '.' for the comma, then the exponent.
-    std::string plain;
-    plain.reserve(s.size() + 1);
-    std::size_t digits = 0;
-    std::size_t integerDigits = 0;
+    // The mantissa's digits as one integer without its leading zeros, and the power of ten its
+    // last digit stands for: "0012,50" gives "1250" and -2. So the text handed to strtod has no
+    // decimal point, which the locale would decide.
+    std::string digits;
+    long long scale = 0;
+    bool anyDigit = false;
     bool comma = false;
-    // Index among the digits of the first non-zero one, for telling overflow from underflow.
-    std::size_t firstNonZero = std::string_view::npos;
     for (; i < s.size(); ++i) {
         const char c = s[i];
         if (isDigit(c)) {
-            if (c != '0' && firstNonZero == std::string_view::npos)
-                firstNonZero = digits;
-            ++digits;
-            if (!comma)
-                ++integerDigits;
-            plain += c;
+            anyDigit = true;
+            if (comma)
+                --scale;
+            if (c != '0' || !digits.empty())
+                digits += c;
         } else if (c == ',' && !comma) {
             comma = true;
-            plain += '.';
         } else {
             break;
         }
     }
-    if (digits == 0)
+    if (!anyDigit)
         return notANumber;
-    // The power of ten of the first non-zero digit: 0 for "5", 2 for "123", -3 for "0,001".
-    const long long leadExponent =
-        static_cast<long long>(integerDigits) - static_cast<long long>(firstNonZero) - 1;
 
-    long long exponent = 0;
     if (i < s.size() && (s[i] == 'E' || s[i] == 'e')) {
-        plain += 'e';
         ++i;
         bool expNegative = false;
-        if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
-            expNegative = s[i] == '-';
-            plain += s[i++];
-        }
+        if (i < s.size() && (s[i] == '+' || s[i] == '-'))
+            expNegative = s[i++] == '-';
+        long long exponent = 0;
         std::size_t expDigits = 0;
-        for (; i < s.size() && isDigit(s[i]); ++i, ++expDigits) {
-            plain += s[i];
+        for (; i < s.size() && isDigit(s[i]); ++i, ++expDigits)
             if (exponent < LLONG_MAX / 20)
                 exponent = exponent * 10 + (s[i] - '0');
-        }
         if (expDigits == 0)
             return notANumber;
-        if (expNegative)
-            exponent = -exponent;
+        scale += expNegative ? -exponent : exponent;
     }
     if (i != s.size())
         return notANumber;
 
-    double value = 0.0;
-    const auto [end, ec] = std::from_chars(plain.data(), plain.data() + plain.size(), value);
-    if (ec == std::errc::result_out_of_range) {
-        if (firstNonZero == std::string_view::npos || leadExponent + exponent < 0)
-            return {ParseStatus::Ok, negative ? -0.0 : 0.0}; // too small for a double
-        return {ParseStatus::OutOfRange, 0.0};
+    const double zero = negative ? -0.0 : 0.0;
+    while (!digits.empty() && digits.back() == '0') {
+        digits.pop_back();
+        ++scale;
     }
-    if (ec != std::errc() || end != plain.data() + plain.size() || !std::isfinite(value))
-        return notANumber;
+    if (digits.empty())
+        return {ParseStatus::Ok, zero}; // only zeros, whatever the exponent
+    // The power of ten of the first digit: beyond 308 no double holds the value, below -400 it
+    // rounds to 0 (the smallest subnormal is about 4.9E-324).
+    const long long leadExponent = scale + static_cast<long long>(digits.size()) - 1;
+    if (leadExponent > 308)
+        return {ParseStatus::OutOfRange, 0.0};
+    if (leadExponent < -400)
+        return {ParseStatus::Ok, zero};
+
+    digits += 'e';
+    digits += std::to_string(scale);
+    // Beyond the range strtod gives an infinity, an error here; below it 0 or a subnormal.
+    const double value = std::strtod(digits.c_str(), nullptr);
+    if (std::isinf(value))
+        return {ParseStatus::OutOfRange, 0.0};
     return {ParseStatus::Ok, negative ? -value : value};
 }
 
@@ -120,15 +121,18 @@ std::string formatNumberText(double value) {
     if (value == 0.0)
         return "0"; // never "-0"
 
+    // snprintf writes the locale's decimal point, which may be any character or several bytes:
+    // whatever is neither digit nor sign nor exponent is that point, and becomes the comma.
     char buffer[64];
-    const auto result =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
-    std::string text(buffer, result.ptr);
-    for (char& c : text) {
-        if (c == '.')
-            c = ',';
-        else if (c == 'e')
-            c = 'E';
+    std::snprintf(buffer, sizeof buffer, "%.15g", value);
+    std::string text;
+    for (const char* p = buffer; *p != '\0'; ++p) {
+        if (isDigit(*p) || *p == '-' || *p == '+')
+            text += *p;
+        else if (*p == 'e')
+            text += 'E';
+        else if (text.back() != ',')
+            text += ',';
     }
     return text;
 }

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Reading and writing German number text, and the checked arithmetic under the calculation.
+#include <algorithm>
 #include <bit>
+#include <charconv>
+#include <clocale>
 #include <cmath>
 #include <cstdint>
 #include <limits>
@@ -20,6 +23,7 @@ Q_DECLARE_METATYPE(kalvoran::ErrorKind)
 class TestNumberText : public QObject {
     Q_OBJECT
 private slots:
+    void cleanup();
     void reads_data();
     void reads();
     void writes_data();
@@ -27,9 +31,24 @@ private slots:
     void writingNeverGivesInfinityOrNan();
     void roundTripOfRandomDoubles();
     void roundTripOfRandomTexts();
+    void sameAsCharconv();
     void arithmeticFaults_data();
     void arithmeticFaults();
 };
+
+// The C library's own locale, German (decimal comma) and Pashto (decimal point U+066B, two
+// bytes): the number text is the same under each.
+constexpr const char* kLocales[] = {"C", "de_DE.UTF-8", "ps_AF.UTF-8"};
+
+static QByteArray missing(const char* locale) {
+    return QByteArray(locale) + " is missing: Debian's package locales-all provides it";
+}
+
+void TestNumberText::cleanup() {
+    if (QTest::currentTestFailed())
+        qInfo("under the locale %s", std::setlocale(LC_ALL, nullptr));
+    std::setlocale(LC_ALL, "C");
+}
 
 void TestNumberText::reads_data() {
     QTest::addColumn<QString>("text");
@@ -59,6 +78,13 @@ void TestNumberText::reads_data() {
     QTest::newRow("largest double")
         << "1,7976931348623157E308" << ok << std::numeric_limits<double>::max();
     QTest::newRow("subnormal") << "5E-324" << ok << std::numeric_limits<double>::denorm_min();
+    QTest::newRow("just below halfway above the largest double")
+        << "1,7976931348623158079372897140530341E308" << ok << std::numeric_limits<double>::max();
+    QTest::newRow("just below halfway to the smallest subnormal")
+        << "2,4703282292062327208828439643411E-324" << ok << 0.0;
+    QTest::newRow("just above halfway to the smallest subnormal")
+        << "2,4703282292062327208828439643412E-324" << ok
+        << std::numeric_limits<double>::denorm_min();
 
     QTest::newRow("empty") << "" << nan << 0.0;
     QTest::newRow("only a comma") << "," << nan << 0.0;
@@ -83,6 +109,8 @@ void TestNumberText::reads_data() {
 
     QTest::newRow("beyond a double") << "1e400" << big << 0.0;
     QTest::newRow("beyond a double, negative") << "-1,8E308" << big << 0.0;
+    QTest::newRow("just above halfway above the largest double")
+        << "1,79769313486231580793728971405304E308" << big << 0.0;
     QTest::newRow("many digits beyond a double") << QString(400, '9') << big << 0.0;
     QTest::newRow("huge exponent") << "1E99999999999999999999999" << big << 0.0;
 }
@@ -91,9 +119,12 @@ void TestNumberText::reads() {
     QFETCH(QString, text);
     QFETCH(ParseStatus, status);
     QFETCH(double, value);
-    const ParseResult result = parseNumberText(text.toStdString());
-    QCOMPARE(result.status, status);
-    QCOMPARE(result.value, value);
+    for (const char* locale : kLocales) {
+        QVERIFY2(std::setlocale(LC_ALL, locale), missing(locale));
+        const ParseResult result = parseNumberText(text.toStdString());
+        QCOMPARE(result.status, status);
+        QCOMPARE(result.value, value);
+    }
 }
 
 void TestNumberText::writes_data() {
@@ -121,7 +152,10 @@ void TestNumberText::writes_data() {
 void TestNumberText::writes() {
     QFETCH(double, value);
     QFETCH(QString, text);
-    QCOMPARE(QString::fromStdString(formatNumberText(value)), text);
+    for (const char* locale : kLocales) {
+        QVERIFY2(std::setlocale(LC_ALL, locale), missing(locale));
+        QCOMPARE(QString::fromStdString(formatNumberText(value)), text);
+    }
 }
 
 void TestNumberText::writingNeverGivesInfinityOrNan() {
@@ -172,6 +206,57 @@ void TestNumberText::roundTripOfRandomTexts() {
         // to double.
         QVERIFY(std::fabs(again.value - read.value) <= 6e-15 * std::fabs(read.value));
     }
+}
+
+// Where the standard library has floating-point <charconv>, the C library's conversions give what
+// it gives, under each locale in turn: on random doubles, next to and at ties of 15 digits, and on
+// the texts halfway between two doubles (exact in a long double) and just above and below them.
+void TestNumberText::sameAsCharconv() {
+#if defined(__cpp_lib_to_chars)
+    char buf[1024];
+    const auto chars = [&](auto x, std::chars_format format, int digits) {
+        return std::string(buf, std::to_chars(buf, buf + sizeof buf, x, format, digits).ptr);
+    };
+    const auto german = [](std::string text) {
+        std::replace(text.begin(), text.end(), '.', ',');
+        std::replace(text.begin(), text.end(), 'e', 'E');
+        return text;
+    };
+    const auto readsAsFromChars = [&](const std::string& text) {
+        double want = 0.0; // too small for a double: 0
+        std::from_chars(text.data(), text.data() + text.size(), want);
+        const ParseResult read = parseNumberText(german(text));
+        QCOMPARE(read.status, ParseStatus::Ok);
+        QCOMPARE(std::bit_cast<std::uint64_t>(read.value), std::bit_cast<std::uint64_t>(want));
+    };
+    std::mt19937_64 random(20261210);
+    for (int i = 0; i < 30000 && !QTest::currentTestFailed(); ++i) {
+        if (i % 10000 == 0)
+            QVERIFY2(std::setlocale(LC_ALL, kLocales[i / 10000]), missing(kLocales[i / 10000]));
+        const double x = std::fabs(std::bit_cast<double>(i % 2 ? random() : random() >> 12));
+        const std::int64_t tie = 1000000000000005 + std::int64_t(random() % 900000000000000) * 10;
+        const double near =
+            parseNumberText(std::to_string(tie) + "E" + std::to_string(i % 640 - 330)).value;
+        for (double y : {x, near, std::nextafter(near, 0.0), std::nextafter(near, 1e308),
+                         double(tie / 10) + 0.5})
+            if (std::isfinite(y) && y != 0.0)
+                QCOMPARE(formatNumberText(y), german(chars(y, std::chars_format::general, 15)));
+        if (!std::isfinite(x))
+            continue;
+        readsAsFromChars(chars(x, std::chars_format::scientific, 15 + i % 6));
+        const long double halfway = (x + std::nextafter(x, HUGE_VAL)) / 2.0L;
+        if (i % 3 != 0 || !std::isfinite(halfway) || std::numeric_limits<long double>::digits <= 53)
+            continue;
+        std::string exact = chars(halfway, std::chars_format::scientific, 770);
+        const std::size_t e = exact.find_last_not_of('0', exact.find('e') - 1) + 1;
+        exact.erase(e, exact.find('e') - e);
+        readsAsFromChars(exact);
+        readsAsFromChars(exact.substr(0, e) + "1" + exact.substr(e));
+        readsAsFromChars(exact.substr(0, std::min<std::size_t>(e, 27)) + exact.substr(e));
+    }
+#else
+    QSKIP("the standard library has no floating-point <charconv>");
+#endif
 }
 
 void TestNumberText::arithmeticFaults_data() {
