@@ -147,6 +147,10 @@ public:
     // Closes the window; this object stays valid until the running handler returns.
     virtual void unload() = 0;
 
+    // Whether an event may run a handler now: not while a message box is open, nor once the
+    // window is unloaded.
+    virtual bool acceptsEvents() const = 0;
+
     void bindOptionClick(OptionClick click) { m_optionClick = std::move(click); }
 
 protected:

@@ -26,6 +26,7 @@ public:
     bool value(Option option) const override;
     void messageBox(std::string_view prompt, std::string_view title, Icon icon) override;
     void unload() override { m_unloaded = true; }
+    bool acceptsEvents() const override { return !m_unloaded; }
 
     // Sets the texts of the fields as a user would, without logging.
     void type(Field field, std::string_view text);

@@ -41,7 +41,7 @@ public:
     }
 
     // While a message box is open or after the window is unloaded, no handler runs.
-    bool accepting() const { return !m_boxOpen && !m_unloaded; }
+    bool acceptsEvents() const override { return !m_boxOpen && !m_unloaded; }
     bool boxOpen() const { return m_boxOpen; }
     HWND field(Field field) const;
     HWND button(Option option) const;

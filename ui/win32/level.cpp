@@ -9,14 +9,6 @@
 namespace kalvoran {
 namespace {
 
-int lineHeight(HWND control) {
-    const ScopedDC dc(control);
-    const ScopedSelect font(dc, fontOf(control));
-    TEXTMETRICW metrics{};
-    GetTextMetricsW(dc, &metrics);
-    return metrics.tmHeight;
-}
-
 // The brush the field's parent gives its background.
 HBRUSH background(HWND control, HDC dc, UINT message) {
     const auto brush = reinterpret_cast<HBRUSH>(SendMessageW(GetParent(control), message,
@@ -71,7 +63,7 @@ LRESULT centredProc(HWND field, UINT message, WPARAM wParam, LPARAM lParam, void
     return callNext(field, message, wParam, lParam);
 }
 
-// data: the rows by which the label's text is drawn lower than its top, negative for higher.
+// data: the row of the label at which its text's top is drawn, negative above it.
 LRESULT levelledProc(HWND label, UINT message, WPARAM wParam, LPARAM lParam, void* data) {
     switch (message) {
     case WM_PAINT: {
@@ -98,17 +90,22 @@ LRESULT levelledProc(HWND label, UINT message, WPARAM wParam, LPARAM lParam, voi
 
 } // namespace
 
+int lineHeight(HWND control) {
+    const ScopedDC dc(control);
+    const ScopedSelect font(dc, fontOf(control));
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
+    return metrics.tmHeight;
+}
+
 void centreText(HWND field) {
     subclass(field, centredProc, nullptr);
     SetWindowPos(field, nullptr, 0, 0, 0, 0,
                  SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void levelWithField(HWND label, HWND field) {
-    POINT labelTop{0, 0}, textTop{0, 0};
-    MapWindowPoints(label, nullptr, &labelTop, 1);
-    MapWindowPoints(field, nullptr, &textTop, 1); // the field's client area holds just its text
-    subclass(label, levelledProc, reinterpret_cast<void*>(INT_PTR{textTop.y - labelTop.y}));
+void drawTextAt(HWND label, int row) {
+    subclass(label, levelledProc, reinterpret_cast<void*>(INT_PTR{row}));
     InvalidateRect(label, nullptr, TRUE);
 }
 

@@ -17,6 +17,7 @@
 #include "ui/win32/option_keys.h"
 #include "ui/win32/overlaps.h"
 #include "ui/win32/window_class.h"
+#include "ui/window_model.h"
 
 namespace kalvoran {
 namespace {
@@ -28,24 +29,19 @@ constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINI
 constexpr int kFirstId = 100;
 constexpr int kIconResource = 1;
 
-int scaled(int twips, UINT dpi) { return MulDiv(twips, static_cast<int>(dpi), 1440); }
-
 RECT scaledRect(const ControlSpec& entry, UINT dpi) {
-    const int left = scaled(entry.left, dpi), top = scaled(entry.top, dpi);
-    return {left, top, left + scaled(entry.width, dpi), top + scaled(entry.height, dpi)};
+    const Rect r = pixelRect(entry, static_cast<int>(dpi));
+    return {r.left, r.top, r.right(), r.bottom()};
 }
 
-// The window's rectangle moved as little as it takes to lie whole on the work area of the
-// monitor nearest to it; on a work area too small for it, its top-left corner stays on it.
-RECT onWorkArea(RECT window) {
+Rect toRect(const RECT& r) { return {r.left, r.top, r.right - r.left, r.bottom - r.top}; }
+
+// The work area of the monitor nearest to the window.
+Rect workArea(const RECT& window) {
     MONITORINFO monitor{};
     monitor.cbSize = sizeof monitor;
     GetMonitorInfoW(MonitorFromRect(&window, MONITOR_DEFAULTTONEAREST), &monitor);
-    const RECT& area = monitor.rcWork;
-    const LONG dx = std::max(area.left - window.left, std::min(0L, area.right - window.right));
-    const LONG dy = std::max(area.top - window.top, std::min(0L, area.bottom - window.bottom));
-    OffsetRect(&window, dx, dy);
-    return window;
+    return toRect(monitor.rcWork);
 }
 
 // From 50 % to 1000 %: a WM_DPICHANGED outside that range comes from no monitor.
@@ -73,17 +69,6 @@ ControlClass controlClass(const ControlSpec& control) {
         break;
     }
     return {};
-}
-
-// The table in tab order: so each container's children are created, and so walked by Tab, in
-// that order; every container comes before what it holds.
-std::vector<std::size_t> inTabOrder(std::span<const ControlSpec> table) {
-    std::vector<std::size_t> order(table.size());
-    std::iota(order.begin(), order.end(), std::size_t{0});
-    std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
-        return table[a].tabIndex < table[b].tabIndex;
-    });
-    return order;
 }
 
 } // namespace
@@ -137,7 +122,7 @@ void MainWindow::buildControls(UINT dpi) {
     const auto defaultFont = reinterpret_cast<WPARAM>(m_fonts[FontRole::Default]);
     SendMessageW(m_toolTips, WM_SETFONT, defaultFont, FALSE);
 
-    for (std::size_t i : inTabOrder(table)) {
+    for (std::size_t i : creationOrder()) {
         const ControlSpec& entry = table[i];
         HWND parent = containers[index(entry.parent)];
         const std::wstring caption = toUtf16(entry.caption);
@@ -166,7 +151,7 @@ void MainWindow::buildControls(UINT dpi) {
         if (!hwnd)
             throw std::runtime_error("a control could not be created");
         m_controls[i] = hwnd;
-        m_clicked[i] = {commandHandler(entry.name), optionNamed(entry.name)};
+        m_clicked[i] = clickOf(entry.name);
 
         if (!entry.toolTip.empty()) {
             std::wstring tip = toUtf16(entry.toolTip);
@@ -195,11 +180,7 @@ void MainWindow::bindEvents() {
         [this](std::size_t limit) { kalvoran::show(m_host, pasteTooLong(limit)); });
     for (const KeyPressBinding& binding : kKeyPressBindings)
         m_host.addKeyPress(binding.field, [this, handler = binding.handler](short& KeyAscii) {
-            // Behind an open message box nothing runs, and nothing is typed.
-            if (!m_host.accepting())
-                KeyAscii = 0;
-            else
-                dispatch(m_host, [&] { handler(KeyAscii); });
+            keyPress(m_host, handler, KeyAscii);
         });
 }
 
@@ -221,22 +202,29 @@ void MainWindow::layout(UINT dpi) {
 }
 
 void MainWindow::finishLayout(UINT dpi) {
-    levelUnitLabels();
+    levelUnitLabels(dpi);
     shareOverlaps(dpi);
     fitWindow(dpi);
     setIcons(dpi);
     InvalidateRect(m_hwnd, nullptr, TRUE);
 }
 
-void MainWindow::levelUnitLabels() {
+void MainWindow::levelUnitLabels(UINT dpi) {
     const std::span<const ControlSpec> table = controlTable();
     for (std::size_t i = 0; i < table.size(); ++i)
-        if (table[i].unitOf)
-            levelWithField(m_controls[i], m_host.field(*table[i].unitOf));
+        if (table[i].unitOf) {
+            HWND field = m_host.field(*table[i].unitOf);
+            const Rect unit = pixelRect(table[i], int(dpi));
+            const Rect beside = pixelRect(*specNamed(info(*table[i].unitOf).name), int(dpi));
+            // On the field's text line, which the field centres on its height.
+            drawTextAt(m_controls[i],
+                       centredRow(levelBand(beside, unit), unit.height, lineHeight(field)));
+        }
 }
 
 void MainWindow::fitWindow(UINT dpi) {
-    RECT outer{0, 0, scaled(kClientWidthTwips, dpi), scaled(kClientHeightTwips, dpi)};
+    const Size wanted = clientSize(static_cast<int>(dpi));
+    RECT outer{0, 0, wanted.width, wanted.height};
     AdjustWindowRectExForDpi(&outer, kWindowStyle, FALSE, 0, dpi);
     m_size = {outer.right - outer.left, outer.bottom - outer.top};
     SetWindowPos(m_hwnd, nullptr, 0, 0, m_size.cx, m_size.cy,
@@ -245,8 +233,7 @@ void MainWindow::fitWindow(UINT dpi) {
     // client area is what must come out as the table gives it.
     RECT client;
     GetClientRect(m_hwnd, &client);
-    const LONG wider = scaled(kClientWidthTwips, dpi) - client.right;
-    const LONG higher = scaled(kClientHeightTwips, dpi) - client.bottom;
+    const LONG wider = wanted.width - client.right, higher = wanted.height - client.bottom;
     if (wider || higher) {
         m_size = {m_size.cx + wider, m_size.cy + higher};
         SetWindowPos(m_hwnd, nullptr, 0, 0, m_size.cx, m_size.cy,
@@ -258,7 +245,7 @@ void MainWindow::shareOverlaps(UINT dpi) {
     const std::span<const ControlSpec> table = controlTable();
     std::array<std::vector<Sibling>, kContainers.size()> containers;
     const ScopedDC dc(m_hwnd); // one for all the measuring
-    for (std::size_t i : inTabOrder(table)) {
+    for (std::size_t i : creationOrder()) {
         const ControlSpec& entry = table[i];
         const RECT rect = scaledRect(entry, dpi);
         const RECT shown =
@@ -286,7 +273,7 @@ void MainWindow::setIcons(UINT dpi) {
 }
 
 void MainWindow::moveTo(const RECT& wanted) {
-    const RECT placed = onWorkArea(wanted);
+    const Rect placed = keptOn(workArea(wanted), toRect(wanted));
     SetWindowPos(m_hwnd, nullptr, placed.left, placed.top, 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
@@ -299,27 +286,20 @@ void MainWindow::relayToToolTips(const MSG& message) const {
 void MainWindow::show(int how) {
     RECT window;
     GetWindowRect(m_hwnd, &window);
-    MONITORINFO monitor{};
-    monitor.cbSize = sizeof monitor;
-    GetMonitorInfoW(MonitorFromWindow(m_hwnd, MONITOR_DEFAULTTOPRIMARY), &monitor);
-    const RECT& area = monitor.rcWork;
-    OffsetRect(&window, (area.left + area.right - window.right - window.left) / 2,
-               (area.top + area.bottom - window.bottom - window.top) / 2);
-    moveTo(window);
+    const Rect outer = toRect(window);
+    const Rect centred = centredOn(workArea(window), {outer.width, outer.height});
+    SetWindowPos(m_hwnd, nullptr, centred.left, centred.top, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     ShowWindow(m_hwnd, how);
-    SetFocus(control("Text1"));
+    SetFocus(m_host.field(startFocus()));
 }
 
 void MainWindow::onClicked(HWND control) {
     // Only a control of this window: a notice from elsewhere may name any window or id.
     const auto found = std::ranges::find(m_controls, control);
-    if (!control || found == m_controls.end() || !m_host.accepting())
+    if (!control || found == m_controls.end())
         return;
-    const Clicked& clicked = m_clicked[static_cast<std::size_t>(found - m_controls.begin())];
-    if (clicked.command)
-        dispatch(m_host, [&] { clicked.command(m_host); });
-    else if (clicked.option)
-        dispatch(m_host, [&] { m_host.setValue(*clicked.option, true); });
+    click(m_host, m_clicked[static_cast<std::size_t>(found - m_controls.begin())]);
 }
 
 // Enter presses the focused command button, and nothing else.
@@ -366,7 +346,8 @@ LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         if (LOWORD(wParam) == WA_INACTIVE)
             m_lastFocus = GetFocus();
         else
-            SetFocus(m_lastFocus && IsChild(m_hwnd, m_lastFocus) ? m_lastFocus : control("Text1"));
+            SetFocus(m_lastFocus && IsChild(m_hwnd, m_lastFocus) ? m_lastFocus
+                                                                 : m_host.field(startFocus()));
         return 0;
     case WM_DPICHANGED: {
         // Sent by the system on a move to a monitor of another scale; anything else may post

@@ -13,6 +13,7 @@
 #include "core/handlers.h"
 #include "host/win32/win32_host.h"
 #include "ui/win32/fonts.h"
+#include "ui/window_model.h"
 
 namespace kalvoran {
 
@@ -44,7 +45,7 @@ private:
     // What follows the controls' places and fonts, each below.
     void finishLayout(UINT dpi);
     // The unit labels stand level with their fields.
-    void levelUnitLabels();
+    void levelUnitLabels(UINT dpi);
     // Each control's window region leaves out what its siblings show.
     void shareOverlaps(UINT dpi);
     // The window's one size: its client area as the table gives it, at dpi.
@@ -62,14 +63,8 @@ private:
     HICON m_icons[2]{};           // by ICON_SMALL and ICON_BIG
     SIZE m_size{};                // the window's one size at its DPI
     std::vector<HWND> m_controls; // by index in the layout table
-    // What a click on each control runs, by index in the layout table: a command button's
-    // handler, or an option button selected.
-    struct Clicked {
-        ClickHandler command = nullptr;
-        std::optional<Option> option;
-    };
-    std::vector<Clicked> m_clicked;
-    std::vector<HWND> m_names; // the accessible name of each field, hidden
+    std::vector<Click> m_clicked; // what a click on each control runs, by index in the table
+    std::vector<HWND> m_names;    // the accessible name of each field, hidden
     HWND m_toolTips = nullptr;
     HWND m_lastFocus = nullptr;
 };

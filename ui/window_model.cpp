@@ -1,0 +1,86 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/window_model.h"
+
+#include <algorithm>
+#include <numeric>
+#include <vector>
+
+#include "core/dispatch.h"
+#include "ui/binding.h"
+
+namespace kalvoran {
+
+Rect pixelRect(const ControlSpec& control, int dpi) {
+    return {pixels(control.left, dpi), pixels(control.top, dpi), pixels(control.width, dpi),
+            pixels(control.height, dpi)};
+}
+
+Size clientSize(int dpi) {
+    return {pixels(kClientWidthTwips, dpi), pixels(kClientHeightTwips, dpi)};
+}
+
+const ControlSpec* specNamed(std::string_view name) {
+    for (const ControlSpec& control : controlTable())
+        if (control.name == name)
+            return &control;
+    return nullptr;
+}
+
+std::span<const std::size_t> creationOrder() {
+    static const std::vector<std::size_t> order = [] {
+        const std::span<const ControlSpec> table = controlTable();
+        std::vector<std::size_t> all(table.size());
+        std::iota(all.begin(), all.end(), std::size_t{0});
+        std::stable_sort(all.begin(), all.end(), [&](std::size_t a, std::size_t b) {
+            return table[a].tabIndex < table[b].tabIndex;
+        });
+        return all;
+    }();
+    return order;
+}
+
+Field startFocus() {
+    for (std::size_t i : creationOrder())
+        if (const auto field = fieldNamed(controlTable()[i].name))
+            return *field;
+    return Field::Text1;
+}
+
+Rect centredOn(const Rect& area, Size outer) {
+    return {std::max(area.left, area.left + (area.width - outer.width) / 2),
+            std::max(area.top, area.top + (area.height - outer.height) / 2), outer.width,
+            outer.height};
+}
+
+Rect keptOn(const Rect& area, const Rect& window) {
+    Rect kept = window;
+    kept.left = std::max(area.left, std::min(window.left, area.right() - window.width));
+    kept.top = std::max(area.top, std::min(window.top, area.bottom() - window.height));
+    return kept;
+}
+
+Band levelBand(const Rect& field, const Rect& label) {
+    const int twiceMiddle = 2 * (field.top - label.top) + field.height; // in the label's rows
+    const int spare = label.height - twiceMiddle;
+    return {std::max(-spare, 0), std::max(spare, 0)};
+}
+
+Click clickOf(std::string_view control) { return {commandHandler(control), optionNamed(control)}; }
+
+void click(Host& host, const Click& clicked) {
+    if (!host.acceptsEvents())
+        return;
+    if (clicked.command)
+        dispatch(host, [&] { clicked.command(host); });
+    else if (clicked.option)
+        dispatch(host, [&] { host.setValue(*clicked.option, true); });
+}
+
+void keyPress(Host& host, void (*handler)(short& KeyAscii), short& KeyAscii) {
+    if (!host.acceptsEvents())
+        KeyAscii = 0;
+    else
+        dispatch(host, [&] { handler(KeyAscii); });
+}
+
+} // namespace kalvoran
