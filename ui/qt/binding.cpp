@@ -4,31 +4,24 @@
 
 #include <QAbstractButton>
 
-#include "core/dispatch.h"
 #include "ui/qt/accessible.h"
 #include "ui/qt/main_window.h"
+#include "ui/window_model.h"
 
 namespace kalvoran {
 
 void MainWindow::bindEvents() {
-    const auto onClick = [this](QAbstractButton* button, auto run) {
-        connect(button, &QAbstractButton::clicked, this, [this, run] {
-            if (m_host.accepting())
-                dispatch(m_host, run);
-        });
-    };
-    for (const CommandBinding& binding : kCommandBindings)
-        onClick(findChild<QAbstractButton*>(toQString(binding.control)),
-                [this, handler = binding.handler] { handler(m_host); });
-    // A clicked option button is selected as the handlers select one, and so runs its handler.
-    for (const OptionInfo& option : kOptions)
-        onClick(findChild<QAbstractButton*>(QString::fromUtf8(option.name)),
-                [this, o = option.option] { m_host.setValue(o, true); });
+    // A clicked command button runs its handler; a clicked option button is selected as the
+    // handlers select one, and so runs its handler.
+    for (const ControlSpec& control : controlTable())
+        if (const Click clicked = clickOf(control.name); clicked.command || clicked.option)
+            connect(findChild<QAbstractButton*>(toQString(control.name)), &QAbstractButton::clicked,
+                    this, [this, clicked] { click(m_host, clicked); });
     bindOptionHandlers(m_host);
 
     for (const KeyPressBinding& binding : kKeyPressBindings)
         m_host.addKeyPress(binding.field, [this, handler = binding.handler](short& KeyAscii) {
-            dispatch(m_host, [&] { handler(KeyAscii); });
+            keyPress(m_host, handler, KeyAscii);
         });
 }
 

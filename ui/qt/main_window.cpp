@@ -23,15 +23,14 @@
 #include "ui/qt/fonts.h"
 #include "ui/qt/frame.h"
 #include "ui/qt/wrapping_radio_button.h"
+#include "ui/window_model.h"
 
 #include "packaging/kalvoran.xpm"
 
 namespace kalvoran {
 namespace {
 
-int pixels(int twips) { return twips / kTwipsPerPixel; }
-
-QSize formSize() { return {pixels(kClientWidthTwips), pixels(kClientHeightTwips)}; }
+QSize formSize() { return {clientSize().width, clientSize().height}; }
 bool onWayland() { return QGuiApplication::platformName().startsWith(QLatin1String("wayland")); }
 
 // The window states that would give the window another size than its own.
@@ -56,12 +55,15 @@ QWidget* createWidget(const ControlSpec& control, QWidget* parent) {
     return nullptr;
 }
 
+Rect rectOf(const QWidget* widget) {
+    return {widget->x(), widget->y(), widget->width(), widget->height()};
+}
+
 // A unit label ("Volt", "mA", "Ohm") stands level with the text of the field of its container:
 // both texts are centred on the middle of the field, whatever the label's own height.
 void levelWithField(QLabel* unit, const QLineEdit* field) {
-    const int twiceMiddle = 2 * (field->y() - unit->y()) + field->height(); // in unit's coordinates
-    const int spare = unit->height() - twiceMiddle;
-    unit->setContentsMargins(0, std::max(-spare, 0), 0, std::max(spare, 0));
+    const Band band = levelBand(rectOf(field), rectOf(unit));
+    unit->setContentsMargins(0, band.top, 0, band.bottom);
 }
 
 } // namespace
@@ -92,15 +94,16 @@ void MainWindow::buildControls() {
     // Qt counts radio buttons in frames within a frame as one group for Tab and the arrow keys;
     // an explicit group per container keeps each to its immediate container.
     std::array<QButtonGroup*, kContainers.size()> groups{};
-    std::vector<std::pair<int, QWidget*>> focusable;
+    std::vector<QWidget*> focusable; // in tab order
     std::vector<std::pair<QLabel*, Field>> unitLabels;
     std::array<QLineEdit*, kFields.size()> fields{};
 
-    for (const ControlSpec& control : controlTable()) {
+    for (std::size_t i : creationOrder()) {
+        const ControlSpec& control = controlTable()[i];
         QWidget* widget = createWidget(control, containers[index(control.parent)]);
         widget->setObjectName(toQString(control.name));
-        widget->setGeometry(pixels(control.left), pixels(control.top), pixels(control.width),
-                            pixels(control.height));
+        const Rect r = pixelRect(control);
+        widget->setGeometry(r.left, r.top, r.width, r.height);
         if (control.font != FontRole::Default)
             widget->setFont(windowFont(control.font));
         if (!control.toolTip.empty())
@@ -130,18 +133,15 @@ void MainWindow::buildControls() {
             m_host.addOption(*option, button);
         }
         if (widget->focusPolicy() != Qt::NoFocus)
-            focusable.emplace_back(control.tabIndex, widget);
+            focusable.push_back(widget);
     }
 
     for (const auto& [unit, field] : unitLabels)
         levelWithField(unit, fields[static_cast<std::size_t>(field)]);
 
-    std::sort(focusable.begin(), focusable.end(),
-              [](const auto& a, const auto& b) { return a.first < b.first; });
     for (std::size_t i = 1; i < focusable.size(); ++i)
-        setTabOrder(focusable[i - 1].second, focusable[i].second);
-    if (!focusable.empty())
-        focusable.front().second->setFocus();
+        setTabOrder(focusable[i - 1], focusable[i]);
+    fields[static_cast<std::size_t>(startFocus())]->setFocus();
 }
 
 void MainWindow::changeEvent(QEvent* event) {
@@ -188,10 +188,9 @@ void MainWindow::centre() {
     create();
     const QSize outer = size().grownBy(windowHandle()->frameMargins());
     const QRect area = target->availableGeometry();
-    const QRect centred = QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, outer, area);
-    // On a screen too small for the window, its top-left corner, and so its title bar, stays
-    // on the screen.
-    move(std::max(centred.left(), area.left()), std::max(centred.top(), area.top()));
+    const Rect centred = centredOn({area.x(), area.y(), area.width(), area.height()},
+                                   {outer.width(), outer.height()});
+    move(centred.left, centred.top);
 }
 
 } // namespace kalvoran
