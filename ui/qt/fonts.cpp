@@ -1,21 +1,30 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/qt/fonts.h"
 
+#include <span>
+#include <string_view>
+
 #include <QFontDatabase>
 #include <QStringList>
+
+#include "host/qt/qt_host.h"
 
 namespace kalvoran {
 namespace {
 
 // Fontconfig answers a request for "MS Sans Serif" with whatever it substitutes (often DejaVu
 // Sans, a fifth wider, which clips the captions); so a family is taken only when it is installed
-// under that very name. Liberation Sans has the widths of Arial, the nearest to the original.
+// under that very name.
 QString family() {
     static const QString chosen = [] {
         const QStringList installed = QFontDatabase::families();
-        for (const char* name : {"MS Sans Serif", "Microsoft Sans Serif", "Liberation Sans"})
-            if (installed.contains(QLatin1String(name), Qt::CaseInsensitive))
-                return QString::fromLatin1(name);
+        for (std::span<const std::string_view> faces :
+             {std::span<const std::string_view>(kLayoutFaces),
+              std::span<const std::string_view>(kArialWidths)})
+            for (std::string_view face : faces)
+                if (const QString name = toQString(face);
+                    installed.contains(name, Qt::CaseInsensitive))
+                    return name;
         return QString(); // the platform's default
     }();
     return chosen;

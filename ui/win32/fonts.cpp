@@ -43,9 +43,9 @@ bool installed(const wchar_t* face) {
 // faces of Arial's widths that Wine and Linux systems bring.
 std::vector<std::wstring> standIns(const std::wstring& message) {
     std::vector<std::wstring> faces{message};
-    for (const wchar_t* face : {L"Arial", L"Liberation Sans", L"Nimbus Sans"})
-        if (face != message)
-            faces.push_back(face);
+    for (std::string_view face : kArialWidths)
+        if (toUtf16(face) != message)
+            faces.push_back(toUtf16(face));
     return faces;
 }
 
@@ -152,9 +152,9 @@ bool drawsAsMeasured(HFONT font, const std::vector<std::wstring>& texts) {
 
 Fonts::Fonts(UINT dpi) {
     // The faces the layout was drawn with; MS Sans Serif's bitmap strikes are made for 96 dpi.
-    for (const wchar_t* face :
-         {dpi == USER_DEFAULT_SCREEN_DPI ? L"MS Sans Serif" : nullptr, L"Microsoft Sans Serif"})
-        if (face && installed(face) && make(face, dpi))
+    for (std::size_t i = dpi == USER_DEFAULT_SCREEN_DPI ? 0 : 1; i < kLayoutFaces.size(); ++i)
+        if (const std::wstring face = toUtf16(kLayoutFaces[i]);
+            installed(face.c_str()) && make(face, dpi))
             return;
     const std::wstring message = messageFace(dpi);
     for (const std::wstring& face : standIns(message)) {
