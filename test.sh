@@ -3,22 +3,22 @@
 # Installs what is missing, builds everything and runs every test without a display: first the
 # whole suite built by Clang under AddressSanitizer and UndefinedBehaviorSanitizer, with the
 # fuzz targets for a bounded time, then Kalvoran.exe cross-built with mingw-w64 and tested under
-# Wine on an X server of its own, then the Release build (GCC). The last lines count the tests of
-# all three together; a test that did not run counts as skipped, and any skipped test fails the
-# run as a failed one does.
+# Wine on an X server of its own, then the core built by emscripten for the browser and run under
+# node, then the Release build (GCC). The last lines count the tests of all four together; a test
+# that did not run counts as skipped, and any skipped test fails the run as a failed one does.
 set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/setup.sh
 kalvoran_setup clang xvfb xdotool x11-utils imagemagick desktop-file-utils appstream appstream-compose \
     dpkg-dev lintian weston qt6-wayland openbox wmctrl \
     g++-mingw-w64-x86-64-posix wine64 fonts-wine fonts-urw-base35 fontconfig python3-pefile xclip nsis \
-    locales-all
+    locales-all emscripten node-acorn
 runtime=$(kalvoran_clang_runtime)
 [ -z "$runtime" ] || kalvoran_setup "$runtime"
 
 export QT_QPA_PLATFORM=offscreen
 summary=() ran=0 passed=0 failed=0 skipped=0
-for preset in sanitize windows release; do
+for preset in sanitize windows web release; do
     echo "=== $preset ==="
     cmake --preset "$preset" >/dev/null
     cmake --build --preset "$preset"
@@ -34,8 +34,8 @@ for preset in sanitize windows release; do
     summary+=("$preset: $n tests, $p passed, $f failed, $s skipped")
     ran=$((ran + n)) passed=$((passed + p)) failed=$((failed + f)) skipped=$((skipped + s))
 done
-echo "=== all three presets ==="
+echo "=== all four presets ==="
 printf '%s\n' "${summary[@]}"
-echo "tests of all three presets: $ran"
+echo "tests of all four presets: $ran"
 echo "test.sh: $passed passed, $failed failed, $skipped skipped"
 [ $failed -eq 0 ] && [ $skipped -eq 0 ] && [ $ran -gt 0 ]
