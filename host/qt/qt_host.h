@@ -35,6 +35,9 @@ public:
 
     // While a message box is open, no handler runs, whatever asks.
     static bool accepting();
+    // Whether anything from outside may change the control, a button's press or a field's text:
+    // not while a message box is open, nor once its window is closed.
+    static bool accepting(const QWidget* control);
 
     std::string text(Field field) const override;
     void setText(Field field, std::string_view text) override;
