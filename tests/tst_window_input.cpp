@@ -405,6 +405,10 @@ void TestWindowInput::lockedFieldRefusesAccessibleEdits() {
     QVERIFY(!result->state().editable);
     QVERIFY(result->state().readOnly);
     QCOMPARE(result->textInterface()->text(0, 2), QString("75"));
+    const QRect five = result->textInterface()->characterRect(1);
+    QVERIFY2(result->rect().contains(five) &&
+                 five.left() > result->textInterface()->characterRect(0).left(),
+             "the second digit to the right of the first, inside the field");
     result->textInterface()->setSelection(0, 0, 2);
     QCOMPARE(field("Text4")->selectedText(), QString("75"));
     QAccessible::queryAccessibleInterface(field("Text1"))

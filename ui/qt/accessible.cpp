@@ -174,7 +174,19 @@ QString AccessibleField::text(int startOffset, int endOffset) const {
 
 int AccessibleField::characterCount() const { return int(edit()->text().size()); }
 
-QRect AccessibleField::characterRect(int) const { return {}; }
+// On the screen, measured from the caret, for a magnifier or a screen reader's mouse review.
+QRect AccessibleField::characterRect(int offset) const {
+    const QLineEdit* e = edit();
+    const QString text = e->text();
+    if (offset < 0 || offset >= text.size())
+        return {};
+    const QRect caret = e->inputMethodQuery(Qt::ImCursorRectangle).toRect();
+    const QFontMetrics metrics = e->fontMetrics();
+    const int x = caret.x() + metrics.horizontalAdvance(text.left(offset)) -
+                  metrics.horizontalAdvance(text.left(e->cursorPosition()));
+    return {e->mapToGlobal(QPoint(x, caret.y())),
+            QSize(metrics.horizontalAdvance(text.mid(offset, 1)), caret.height())};
+}
 
 int AccessibleField::offsetAtPoint(const QPoint& point) const {
     return edit()->cursorPositionAt(edit()->mapFromGlobal(point));
