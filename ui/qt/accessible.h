@@ -15,8 +15,8 @@ class QAbstractButton;
 
 namespace kalvoran {
 
-// Qt's own accessible interfaces answer for QPushButton and QLineEdit; these classes of the
-// window's own are answered by the interfaces below.
+// Qt's own accessible interfaces answer for QPushButton; these classes of the window's own, and
+// the window's QLineEdits, are answered by the interfaces below.
 class CommandButton : public QPushButton {
     Q_OBJECT
 public:
