@@ -115,6 +115,23 @@ inline constexpr Option kInitiallySelected = Option::stromueber;
 // The icon of a message box, by the numbers the program has always used.
 enum class Icon { Stop = 16, Question = 32, Information = 64 };
 
+// What a host promises the handlers, and what it must refuse, so that every host behaves alike.
+//
+// A handler runs to completion inside one event, and the host runs no other handler meanwhile.
+// Showing a message is always a handler's last act: the help, a refusal followed by return, an
+// error raised to dispatch() (the core's tests check this for every handler). So a host may
+// return from messageBox() before the box is dismissed, as a browser page must, provided it then
+// refuses every event until the box is dismissed.
+//
+// While a box is open, and after unload(), nothing changes the window, whatever asks: the
+// pointer, keys, an input method, an accessibility client, another program. No handler runs, no
+// field's text and no option's value changes. Beyond that, a host provides:
+// - the locked field (FieldInfo::locked) changes only by setText(): no typing, pasting or
+//   accessible edit, and it does not report itself editable;
+// - at most one option button selected per container; clear() may leave a container with none;
+// - a user's click on an option button (or its accessible action) is setValue(option, true):
+//   it runs the button's Click handler, even when the button was selected already;
+// - every event's handler run through dispatch(), which reports an error in a message box.
 class Host {
 public:
     // Runs the Click handler of an option button, if it has one.
@@ -122,10 +139,13 @@ public:
 
     virtual ~Host() = default;
 
+    // The field's text as the user sees it, UTF-8, in full: a field has no length limit.
     virtual std::string text(Field field) const = 0;
+    // Replaces the field's text, whole (UTF-8), without judging it; the locked field included.
     virtual void setText(Field field, std::string_view text) = 0;
 
-    // For inspection by the window's owner and the tests; no handler reads a Value.
+    // Whether the option button is selected. For inspection by the window's owner and the tests;
+    // no handler reads a Value.
     virtual bool value(Option option) const = 0;
 
     // true: select the button, clear the others of its immediate container without running
@@ -141,10 +161,13 @@ public:
             m_optionClick(option);
     }
 
-    // Modal box with one OK button; returns when the user dismisses it.
+    // A modal box owned by the window, with the title, the prompt, the icon and one OK button
+    // (texts UTF-8). It may return at once or when the user dismisses it (see above); the
+    // calling handler touches the window no more either way.
     virtual void messageBox(std::string_view prompt, std::string_view title, Icon icon) = 0;
 
-    // Closes the window; this object stays valid until the running handler returns.
+    // Closes the window for good: no event reaches a handler afterwards, and with its only
+    // window gone the program ends. This object stays valid until the running handler returns.
     virtual void unload() = 0;
 
     // Whether an event may run a handler now: not while a message box is open, nor once the
@@ -154,7 +177,9 @@ public:
     void bindOptionClick(OptionClick click) { m_optionClick = std::move(click); }
 
 protected:
+    // Selects the button and clears the others of its immediate container; runs nothing.
     virtual void select(Option option) = 0;
+    // Clears the button, even the one checked button of its container; runs nothing.
     virtual void clear(Option option) = 0;
 
 private:

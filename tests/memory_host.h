@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A host without a window: fields and option buttons in memory, with the same container rule
-// as the real window, and a log of every write and message box in the order they happened.
+// as the real window, and a log of every write and message box in the order they happened. It
+// also notes what a handler does to the window after its message box within the same event.
 #pragma once
 
 #include <array>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -25,7 +27,7 @@ public:
     void setText(Field field, std::string_view text) override;
     bool value(Option option) const override;
     void messageBox(std::string_view prompt, std::string_view title, Icon icon) override;
-    void unload() override { m_unloaded = true; }
+    void unload() override;
     bool acceptsEvents() const override { return !m_unloaded; }
 
     // Sets the texts of the fields as a user would, without logging.
@@ -40,14 +42,26 @@ public:
     std::vector<Box> boxes;
     bool unloaded() const { return m_unloaded; }
 
+    // Runs one event as the window does, through dispatch(); the box of an earlier event counts
+    // as dismissed.
+    void runEvent(const std::function<void()>& handler);
+    // What handlers did to the window after their message box within the same event ("text(Text1)",
+    // "Text4=75", "ledrot=true", "box:Fehler", "unload"): a host whose messageBox() returns at
+    // once refuses every one of them.
+    const std::vector<std::string>& afterBox() const { return m_afterBox; }
+
 protected:
     void select(Option option) override;
     void clear(Option option) override;
 
 private:
+    void noteAfterBox(std::string call) const;
+
     std::array<std::string, kFields.size()> m_texts;
     std::array<bool, kOptions.size()> m_values{};
     bool m_unloaded = false;
+    bool m_boxOpen = false;
+    mutable std::vector<std::string> m_afterBox;
 };
 
 // Fills the four input fields as a user types them and presses "Berechnen", through the dispatch

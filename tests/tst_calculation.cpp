@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// "Berechnen" through the host without a window: results, the two messages, and every fault.
+// "Berechnen" through the host without a window: results, the two messages, and every fault;
+// and that a message box is the last thing any handler does.
 #include <stdexcept>
 
 #include <QTest>
 
 #include "core/handlers.h"
 #include "tests/memory_host.h"
+#include "ui/binding.h"
 
 using namespace kalvoran;
 
@@ -37,6 +39,8 @@ private slots:
     void refusals();
     void faultTexts_data();
     void faultTexts();
+    void messageIsTheLastAct_data() { faultTexts_data(); }
+    void messageIsTheLastAct();
     void resultFieldPlaysNoPart();
     void hostFailureReported();
 };
@@ -184,6 +188,40 @@ void TestCalculation::faultTexts() {
     QCOMPARE(outcome.boxes.size(), std::size_t(1));
     QCOMPARE(QString::fromStdString(outcome.boxes[0].prompt), prompt);
     QCOMPARE(static_cast<int>(outcome.boxes[0].icon), icon);
+}
+
+// Every handler of the binding tables, with inputs that make each message appear: after its
+// box, no handler reads or writes the window, so a host may return from the box at once.
+void TestCalculation::messageIsTheLastAct() {
+    QFETCH(QStringList, inputs);
+    QFETCH(QString, prompt);
+    QStringList shown, faults;
+    const auto run = [&](const QString& control, const auto& handler) {
+        MemoryHost host;
+        bindOptionHandlers(host);
+        host.typeInputs({inputs[0].toStdString(), inputs[1].toStdString(), inputs[2].toStdString(),
+                         inputs[3].toStdString()});
+        host.runEvent([&] { handler(host); });
+        for (const MemoryHost::Box& box : host.boxes)
+            shown << QString::fromStdString(box.prompt);
+        for (const std::string& call : host.afterBox())
+            faults << control + " after its box: " + QString::fromStdString(call);
+    };
+    for (const CommandBinding& binding : kCommandBindings)
+        run(QString::fromUtf8(binding.control.data(), qsizetype(binding.control.size())),
+            [&](Host& host) { binding.handler(host); });
+    for (const OptionInfo& option : kOptions)
+        run(QString::fromUtf8(option.name),
+            [&](Host& host) { host.setValue(option.option, true); });
+    // They reach the window through KeyAscii alone, for now.
+    for (const KeyPressBinding& binding : kKeyPressBindings)
+        for (const short key : std::initializer_list<short>{'1', ',', 'x', 8, 13, 27})
+            run(QString::fromUtf8(info(binding.field).name) + " KeyPress", [&](Host&) {
+                short KeyAscii = key;
+                binding.handler(KeyAscii);
+            });
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join("; ")));
+    QVERIFY2(shown.contains(prompt), "the row's message was not shown");
 }
 
 void TestCalculation::resultFieldPlaysNoPart() {

@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The user's hands on the real window: clicks on option buttons, typing, pasting, "Neu".
+#include <optional>
+
 #include <QAccessible>
 #include <QClipboard>
 #include <QInputMethodEvent>
@@ -39,7 +41,8 @@ private slots:
     void resetRestoresStartState();
     void accessibleActionsAreClicks_data();
     void accessibleActionsAreClicks();
-    void nothingRunsBehindABox();
+    void nothingChangesBehindABox_data();
+    void nothingChangesBehindABox();
     void lockedFieldRefusesAccessibleEdits();
 
 private:
@@ -314,21 +317,83 @@ void TestWindowInput::accessibleActionsAreClicks() {
     QCOMPARE(field("Text4")->text(), QString("276,666666666667"));
 }
 
-void TestWindowInput::nothingRunsBehindABox() {
+// While a box is open, and once the window is closed, what a screen reader, voice control or
+// switch access asks changes nothing: no handler runs, no field's text, no option.
+void TestWindowInput::nothingChangesBehindABox_data() {
+    QTest::addColumn<QString>("opener"); // the command button clicked first
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<QString>("request");
+    const auto row = [](const char* opener, const char* target, const char* request) {
+        QTest::addRow("%s, then %s %s", opener, request, target) << opener << target << request;
+    };
+    for (const char* button : {"neurechnen", "berechnen", "hilfe", "beenden", "ledrot"})
+        row("hilfe", button, "Press");
+    row("berechnen", "lüft9v", "Toggle");
+    row("hilfe", "Text1", "insertText");
+    row("hilfe", "Text5", "deleteText");
+    row("hilfe", "Text2", "replaceText");
+    row("berechnen", "Text1", "replaceText");
+    row("berechnen", "Text5", "insertText");
+    row("berechnen", "Text2", "deleteText");
+    row("berechnen", "Text3", "Value");
+    row("beenden", "Text1", "insertText");
+    row("beenden", "Text5", "replaceText");
+    row("beenden", "opt5v", "Press");
+}
+
+void TestWindowInput::nothingChangesBehindABox() {
+    QFETCH(QString, opener);
+    QFETCH(QString, target);
+    QFETCH(QString, request);
     field("Text1")->setText("12");
-    int boxes = 0;
-    QTimer::singleShot(0, this, [&] {
-        ++boxes;
-        for (const char* name : {"neurechnen", "berechnen", "ledrot", "beenden"})
-            act(name, QAccessibleActionInterface::pressAction());
-        QTimer::singleShot(50, this, [] { QApplication::activeModalWidget()->close(); });
-    });
-    QTest::mouseClick(control(m_window, "hilfe"), Qt::LeftButton);
-    QCOMPARE(boxes, 1);
-    QVERIFY(m_window->isVisible());
-    QCOMPARE(field("Text1")->text(), QString("12"));
-    QVERIFY(field("Text2")->text().isEmpty());
-    QVERIFY(!control<QRadioButton>(m_window, "ledrot")->isChecked());
+    field("Text2")->setText("3"); // Text3 stays empty, so "Berechnen" refuses with a message
+    field("Text5")->setText("20");
+    const auto state = [this] {
+        QStringList texts;
+        for (auto* edit : m_window->findChildren<QLineEdit*>())
+            texts << edit->objectName() + "=" + edit->text();
+        for (auto* option : m_window->findChildren<QRadioButton*>())
+            if (option->isChecked())
+                texts << option->objectName();
+        return texts;
+    };
+    const QStringList before = state();
+    const auto ask = [&] {
+        QAccessibleInterface* a =
+            QAccessible::queryAccessibleInterface(control(m_window, qPrintable(target)));
+        QAccessibleEditableTextInterface* edit = a->editableTextInterface();
+        if (request == "Press" || request == "Toggle")
+            a->actionInterface()->doAction(request);
+        else if (request == "Value")
+            a->setText(QAccessible::Value, "7");
+        else if (!edit)
+            QFAIL("no editable text");
+        else if (request == "insertText")
+            edit->insertText(0, "9");
+        else if (request == "deleteText")
+            edit->deleteText(0, 1);
+        else if (request == "replaceText") // AT-SPI's SetTextContents
+            edit->replaceText(0, a->textInterface()->characterCount(), "7");
+        QCoreApplication::processEvents(); // a click is queued
+    };
+    std::optional<BoxCatcher> boxes;
+    int asked = 0;
+    if (opener == "beenden") {
+        QTest::mouseClick(control(m_window, "beenden"), Qt::LeftButton);
+        QVERIFY(!m_window->isVisible());
+        ask();
+    } else {
+        QTimer::singleShot(0, this, [&] {
+            ++asked;
+            ask();
+            boxes.emplace(); // closes this box, and any other that opened
+        });
+        QTest::mouseClick(control(m_window, qPrintable(opener)), Qt::LeftButton);
+        QCOMPARE(asked, 1);
+        QVERIFY(m_window->isVisible());
+        QCOMPARE(boxes->seen.size(), 1);
+    }
+    QCOMPARE(state(), before);
 }
 
 // The result field can be read, selected and copied from outside, never written; an input
@@ -340,6 +405,10 @@ void TestWindowInput::lockedFieldRefusesAccessibleEdits() {
     QVERIFY(!result->state().editable);
     QVERIFY(result->state().readOnly);
     QCOMPARE(result->textInterface()->text(0, 2), QString("75"));
+    const QRect five = result->textInterface()->characterRect(1);
+    QVERIFY2(result->rect().contains(five) &&
+                 five.left() > result->textInterface()->characterRect(0).left(),
+             "the second digit to the right of the first, inside the field");
     result->textInterface()->setSelection(0, 0, 2);
     QCOMPARE(field("Text4")->selectedText(), QString("75"));
     QAccessible::queryAccessibleInterface(field("Text1"))

@@ -111,4 +111,8 @@ void QtHost::unload() { m_window->close(); }
 
 bool QtHost::accepting() { return QApplication::activeModalWidget() == nullptr; }
 
+bool QtHost::accepting(const QWidget* control) {
+    return accepting() && control->window()->isVisible();
+}
+
 } // namespace kalvoran

@@ -33,13 +33,17 @@ public:
     // Runs handler for each character typed into the field, before the field takes it.
     void addKeyPress(Field field, KeyPressHandler handler);
 
+    // While a message box is open, no handler runs, whatever asks.
+    static bool accepting();
+    // Whether anything from outside may change the control, a button's press or a field's text:
+    // not while a message box is open, nor once its window is closed.
+    static bool accepting(const QWidget* control);
+
     std::string text(Field field) const override;
     void setText(Field field, std::string_view text) override;
     bool value(Option option) const override;
     void messageBox(std::string_view prompt, std::string_view title, Icon icon) override;
     void unload() override;
-    // While a message box is open, no handler runs, whatever asks.
-    static bool accepting();
     bool acceptsEvents() const override { return accepting(); }
 
 protected:

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/qt/accessible.h"
 
+#include <algorithm>
+
 #include <QAbstractButton>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -13,8 +15,8 @@ namespace kalvoran {
 namespace {
 
 // Screen readers announce the window as a window, with its caption, rather than as a pane.
-// Buttons are pressed and toggled through the window's own rules, and the locked result field
-// offers no editing (accessible.h).
+// Buttons are pressed and toggled, and fields edited, through the window's own rules
+// (accessible.h).
 QAccessibleInterface* accessibleWindow(const QString& className, QObject* object) {
     if (!object->isWidgetType())
         return nullptr;
@@ -24,8 +26,10 @@ QAccessibleInterface* accessibleWindow(const QString& className, QObject* object
     if (className == QLatin1String(CommandButton::staticMetaObject.className()) ||
         className == QLatin1String(WrappingRadioButton::staticMetaObject.className()))
         return new AccessibleButton(static_cast<QAbstractButton*>(widget));
-    if (className == QLatin1String(LockedField::staticMetaObject.className()))
-        return new AccessibleLockedField(static_cast<QLineEdit*>(widget));
+    if (className == QLatin1String(LockedField::staticMetaObject.className()) ||
+        (className == QLatin1String(QLineEdit::staticMetaObject.className()) &&
+         qobject_cast<MainWindow*>(widget->window())))
+        return new AccessibleField(static_cast<QLineEdit*>(widget));
     return nullptr;
 }
 
@@ -74,41 +78,73 @@ void AccessibleButton::doAction(const QString& actionName) {
     QMetaObject::invokeMethod(
         button(),
         [button = button()] {
-            if (QtHost::accepting() && button->isEnabled())
+            if (QtHost::accepting(button) && button->isEnabled())
                 button->click();
         },
         Qt::QueuedConnection);
 }
 
-AccessibleLockedField::AccessibleLockedField(QLineEdit* edit)
+AccessibleField::AccessibleField(QLineEdit* edit)
     : QAccessibleWidget(edit, QAccessible::EditableText) {}
 
-QLineEdit* AccessibleLockedField::edit() const { return static_cast<QLineEdit*>(widget()); }
+QLineEdit* AccessibleField::edit() const { return static_cast<QLineEdit*>(widget()); }
 
-// A text to read, select and copy; no editable-text interface, so nothing from outside writes it.
-void* AccessibleLockedField::interface_cast(QAccessible::InterfaceType type) {
+// The host makes the locked field read-only.
+bool AccessibleField::locked() const { return edit()->isReadOnly(); }
+
+// The locked field has no editable-text interface, so nothing from outside offers to write it.
+void* AccessibleField::interface_cast(QAccessible::InterfaceType type) {
     if (type == QAccessible::TextInterface)
         return static_cast<QAccessibleTextInterface*>(this);
     if (type == QAccessible::EditableTextInterface)
-        return nullptr;
+        return locked() ? nullptr : static_cast<QAccessibleEditableTextInterface*>(this);
     return QAccessibleWidget::interface_cast(type);
 }
 
-QAccessible::State AccessibleLockedField::state() const {
+QAccessible::State AccessibleField::state() const {
     QAccessible::State state = QAccessibleWidget::state();
-    state.readOnly = true;
-    state.editable = false;
+    state.readOnly = locked();
+    state.editable = !locked();
     state.selectableText = true;
     return state;
 }
 
-QString AccessibleLockedField::text(QAccessible::Text t) const {
+QString AccessibleField::text(QAccessible::Text t) const {
     if (t == QAccessible::Value)
         return edit()->text();
     return QAccessibleWidget::text(t);
 }
 
-void AccessibleLockedField::selection(int selectionIndex, int* startOffset, int* endOffset) const {
+// AT-SPI sets the Value of a field without an editable-text interface.
+void AccessibleField::setText(QAccessible::Text t, const QString& text) {
+    if (t == QAccessible::Value)
+        replaceText(0, characterCount(), text);
+    else
+        QAccessibleWidget::setText(t, text);
+}
+
+// An edit from outside counts as pasted: not judged by the KeyPress handler, and undone by the
+// field's undo. Offsets outside the text are brought into it.
+void AccessibleField::replaceText(int startOffset, int endOffset, const QString& text) {
+    QLineEdit* e = edit();
+    if (locked() || !QtHost::accepting(e))
+        return;
+    const int length = int(e->text().size());
+    const int start = std::clamp(startOffset, 0, length);
+    const int end = std::clamp(endOffset, start, length);
+    e->setSelection(start, end - start);
+    e->insert(text);
+}
+
+void AccessibleField::deleteText(int startOffset, int endOffset) {
+    replaceText(startOffset, endOffset, {});
+}
+
+void AccessibleField::insertText(int offset, const QString& text) {
+    replaceText(offset, offset, text);
+}
+
+void AccessibleField::selection(int selectionIndex, int* startOffset, int* endOffset) const {
     *startOffset = *endOffset = 0;
     if (selectionIndex == 0 && edit()->hasSelectedText()) {
         *startOffset = edit()->selectionStart();
@@ -116,39 +152,51 @@ void AccessibleLockedField::selection(int selectionIndex, int* startOffset, int*
     }
 }
 
-int AccessibleLockedField::selectionCount() const { return edit()->hasSelectedText() ? 1 : 0; }
+int AccessibleField::selectionCount() const { return edit()->hasSelectedText() ? 1 : 0; }
 
-void AccessibleLockedField::addSelection(int startOffset, int endOffset) {
+void AccessibleField::addSelection(int startOffset, int endOffset) {
     setSelection(0, startOffset, endOffset);
 }
 
-void AccessibleLockedField::removeSelection(int) { edit()->deselect(); }
+void AccessibleField::removeSelection(int) { edit()->deselect(); }
 
-void AccessibleLockedField::setSelection(int, int startOffset, int endOffset) {
+void AccessibleField::setSelection(int, int startOffset, int endOffset) {
     edit()->setSelection(startOffset, endOffset - startOffset);
 }
 
-int AccessibleLockedField::cursorPosition() const { return edit()->cursorPosition(); }
+int AccessibleField::cursorPosition() const { return edit()->cursorPosition(); }
 
-void AccessibleLockedField::setCursorPosition(int position) { edit()->setCursorPosition(position); }
+void AccessibleField::setCursorPosition(int position) { edit()->setCursorPosition(position); }
 
-QString AccessibleLockedField::text(int startOffset, int endOffset) const {
+QString AccessibleField::text(int startOffset, int endOffset) const {
     return edit()->text().mid(startOffset, endOffset - startOffset);
 }
 
-int AccessibleLockedField::characterCount() const { return int(edit()->text().size()); }
+int AccessibleField::characterCount() const { return int(edit()->text().size()); }
 
-QRect AccessibleLockedField::characterRect(int) const { return {}; }
+// On the screen, measured from the caret, for a magnifier or a screen reader's mouse review.
+QRect AccessibleField::characterRect(int offset) const {
+    const QLineEdit* e = edit();
+    const QString text = e->text();
+    if (offset < 0 || offset >= text.size())
+        return {};
+    const QRect caret = e->inputMethodQuery(Qt::ImCursorRectangle).toRect();
+    const QFontMetrics metrics = e->fontMetrics();
+    const int x = caret.x() + metrics.horizontalAdvance(text.left(offset)) -
+                  metrics.horizontalAdvance(text.left(e->cursorPosition()));
+    return {e->mapToGlobal(QPoint(x, caret.y())),
+            QSize(metrics.horizontalAdvance(text.mid(offset, 1)), caret.height())};
+}
 
-int AccessibleLockedField::offsetAtPoint(const QPoint& point) const {
+int AccessibleField::offsetAtPoint(const QPoint& point) const {
     return edit()->cursorPositionAt(edit()->mapFromGlobal(point));
 }
 
-void AccessibleLockedField::scrollToSubstring(int startIndex, int) {
+void AccessibleField::scrollToSubstring(int startIndex, int) {
     edit()->setCursorPosition(startIndex);
 }
 
-QString AccessibleLockedField::attributes(int offset, int* startOffset, int* endOffset) const {
+QString AccessibleField::attributes(int offset, int* startOffset, int* endOffset) const {
     *startOffset = *endOffset = offset;
     return {};
 }
