@@ -53,12 +53,12 @@ std::optional<char16_t> controlCode(const QKeyEvent* key) {
         return std::nullopt;
     switch (key->key()) {
     case Qt::Key_Backspace:
-        return 8;
+        return kBackspace;
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        return 13;
+        return kEnter;
     case Qt::Key_Escape:
-        return 27;
+        return kEscape;
     default:
         return std::nullopt;
     }
