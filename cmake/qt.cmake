@@ -3,13 +3,13 @@
 find_package(Qt6 REQUIRED COMPONENTS Widgets Svg Test)
 qt_standard_project_setup()
 
-add_library(kalvoran_host_qt STATIC host/qt/qt_host.cpp host/qt/key_press.cpp)
+add_library(kalvoran_host_qt STATIC host/qt/qt_host.cpp host/qt/key_filter.cpp)
 target_link_libraries(kalvoran_host_qt PUBLIC kalvoran_portable Qt6::Widgets)
 
 add_library(kalvoran_ui STATIC
     ui/qt/accessible.cpp
     ui/qt/app_setup.cpp
-    ui/qt/binding.cpp
+    ui/qt/events.cpp
     ui/qt/display_check.cpp
     ui/qt/fonts.cpp
     ui/qt/frame.cpp
