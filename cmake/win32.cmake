@@ -19,7 +19,8 @@ target_link_libraries(kalvoran_win32 PUBLIC kalvoran_portable comctl32 imm32 gdi
 target_compile_definitions(kalvoran_win32 PUBLIC UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX
                                                 _WIN32_WINNT=0x0A00 WINVER=0x0A00)
 
-# The version record, the icon and the manifest, with the project's version filled in. The .ico
+# The version record, the icon and the manifest, with the project's version, summary and maker
+# filled in. The .ico
 # is committed beside the resource script; the Linux build proves that make_icons still makes it
 # from the XPM byte for byte.
 set(KALVORAN_ICON ${CMAKE_CURRENT_SOURCE_DIR}/packaging/kalvoran.ico)
@@ -51,7 +52,7 @@ install(FILES ${kalvoran_documents} DESTINATION .)
 # Kalvoran-VERSION-win64-setup.exe (packaging/nsis), their files stamped with the time of the last
 # commit or not at all (cpack_options.cmake), so that two packings are the same bytes.
 set(CPACK_PACKAGE_NAME Kalvoran)
-set(CPACK_PACKAGE_VENDOR "Kalvoran-Entwickler")
+set(CPACK_PACKAGE_VENDOR ${KALVORAN_MAKER})
 set(CPACK_PACKAGE_FILE_NAME Kalvoran-${PROJECT_VERSION}-win64)
 set(CPACK_GENERATOR ZIP NSIS)
 set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY OFF)
