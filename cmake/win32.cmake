@@ -7,6 +7,7 @@ add_library(kalvoran_win32 STATIC
     host/win32/subclass.cpp
     host/win32/utf16.cpp
     host/win32/win32_host.cpp
+    ui/win32/control_class.cpp
     ui/win32/fonts.cpp
     ui/win32/frame.cpp
     ui/win32/level.cpp
@@ -20,7 +21,7 @@ target_compile_definitions(kalvoran_win32 PUBLIC UNICODE _UNICODE WIN32_LEAN_AND
                                                 _WIN32_WINNT=0x0A00 WINVER=0x0A00)
 
 # The version record, the icon and the manifest, with the project's version, summary and maker
-# filled in. The .ico
+# filled in; the icon's id is ui/win32/resource_ids.h's, which the program reads too. The .ico
 # is committed beside the resource script; the Linux build proves that make_icons still makes it
 # from the XPM byte for byte.
 set(KALVORAN_ICON ${CMAKE_CURRENT_SOURCE_DIR}/packaging/kalvoran.ico)
@@ -30,7 +31,7 @@ configure_file(ui/win32/manifest.rc.in manifest.rc @ONLY)
 configure_file(packaging/kalvoran.rc.in kalvoran.rc @ONLY)
 set(KALVORAN_RESOURCES ${CMAKE_CURRENT_BINARY_DIR}/kalvoran.rc ${CMAKE_CURRENT_BINARY_DIR}/manifest.rc)
 set_source_files_properties(${KALVORAN_RESOURCES} PROPERTIES
-    OBJECT_DEPENDS "${KALVORAN_ICON};${KALVORAN_MANIFEST}")
+    OBJECT_DEPENDS "${KALVORAN_ICON};${KALVORAN_MANIFEST};${CMAKE_CURRENT_SOURCE_DIR}/ui/win32/resource_ids.h")
 
 add_executable(kalvoran WIN32 ui/win32/main.cpp ${KALVORAN_RESOURCES})
 target_link_libraries(kalvoran PRIVATE kalvoran_win32)
