@@ -9,8 +9,8 @@ target_link_libraries(kalvoran_host_qt PUBLIC kalvoran_portable Qt6::Widgets)
 add_library(kalvoran_ui STATIC
     ui/qt/accessible.cpp
     ui/qt/app_setup.cpp
-    ui/qt/events.cpp
     ui/qt/display_check.cpp
+    ui/qt/events.cpp
     ui/qt/fonts.cpp
     ui/qt/frame.cpp
     ui/qt/main_window.cpp
@@ -91,8 +91,8 @@ add_custom_target(kalvoran_docs ALL DEPENDS ${CMAKE_CURRENT_BINARY_DIR}/changelo
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/kalvoran.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/copyright ${CMAKE_CURRENT_BINARY_DIR}/changelog.gz
         DESTINATION ${CMAKE_INSTALL_DOCDIR})
-install(FILES ${CMAKE_CURRENT_BINARY_DIR}/lintian-overrides DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides
-        RENAME kalvoran)
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/lintian-overrides
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides RENAME kalvoran)
 
 # cpack --preset deb: kalvoran_VERSION_<arch>.deb
 set(CPACK_PACKAGE_NAME kalvoran)

@@ -31,7 +31,8 @@ configure_file(ui/win32/manifest.rc.in manifest.rc @ONLY)
 configure_file(packaging/kalvoran.rc.in kalvoran.rc @ONLY)
 set(KALVORAN_RESOURCES ${CMAKE_CURRENT_BINARY_DIR}/kalvoran.rc ${CMAKE_CURRENT_BINARY_DIR}/manifest.rc)
 set_source_files_properties(${KALVORAN_RESOURCES} PROPERTIES
-    OBJECT_DEPENDS "${KALVORAN_ICON};${KALVORAN_MANIFEST};${CMAKE_CURRENT_SOURCE_DIR}/ui/win32/resource_ids.h")
+    OBJECT_DEPENDS
+    "${KALVORAN_ICON};${KALVORAN_MANIFEST};${CMAKE_CURRENT_SOURCE_DIR}/ui/win32/resource_ids.h")
 
 add_executable(kalvoran WIN32 ui/win32/main.cpp ${KALVORAN_RESOURCES})
 target_link_libraries(kalvoran PRIVATE kalvoran_win32)
