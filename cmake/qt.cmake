@@ -3,14 +3,14 @@
 find_package(Qt6 REQUIRED COMPONENTS Widgets Svg Test)
 qt_standard_project_setup()
 
-add_library(kalvoran_host_qt STATIC host/qt/qt_host.cpp host/qt/key_press.cpp)
+add_library(kalvoran_host_qt STATIC host/qt/qt_host.cpp host/qt/key_filter.cpp)
 target_link_libraries(kalvoran_host_qt PUBLIC kalvoran_portable Qt6::Widgets)
 
 add_library(kalvoran_ui STATIC
     ui/qt/accessible.cpp
     ui/qt/app_setup.cpp
-    ui/qt/binding.cpp
     ui/qt/display_check.cpp
+    ui/qt/events.cpp
     ui/qt/fonts.cpp
     ui/qt/frame.cpp
     ui/qt/main_window.cpp
@@ -61,11 +61,13 @@ install(CODE "
             \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/kalvoran\"
             COMMAND_ERROR_IS_FATAL ANY)
     endif()")
-install(FILES packaging/de.kalvoran.Kalvoran.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-# The documents that name the version get it from project().
-foreach(doc de.kalvoran.Kalvoran.metainfo.xml changelog kalvoran.1)
+# The files that name the version, the summary or the maker get them from CMakeLists.txt.
+foreach(doc de.kalvoran.Kalvoran.desktop de.kalvoran.Kalvoran.metainfo.xml changelog kalvoran.1
+            copyright lintian-overrides)
     configure_file(packaging/${doc}.in ${doc} @ONLY)
 endforeach()
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/de.kalvoran.Kalvoran.desktop
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/de.kalvoran.Kalvoran.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES ${KALVORAN_PNG} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/48x48/apps)
@@ -87,16 +89,16 @@ endforeach()
 add_custom_target(kalvoran_docs ALL DEPENDS ${CMAKE_CURRENT_BINARY_DIR}/changelog.gz
                                             ${CMAKE_CURRENT_BINARY_DIR}/kalvoran.1.gz)
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/kalvoran.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
-install(FILES packaging/copyright ${CMAKE_CURRENT_BINARY_DIR}/changelog.gz
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/copyright ${CMAKE_CURRENT_BINARY_DIR}/changelog.gz
         DESTINATION ${CMAKE_INSTALL_DOCDIR})
-install(FILES packaging/lintian-overrides DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides
-        RENAME kalvoran)
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/lintian-overrides
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides RENAME kalvoran)
 
 # cpack --preset deb: kalvoran_VERSION_<arch>.deb
 set(CPACK_PACKAGE_NAME kalvoran)
-set(CPACK_PACKAGE_VENDOR "Kalvoran-Entwickler")
-set(CPACK_PACKAGE_CONTACT "Kalvoran-Entwickler <kalvoran@example.org>")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Programm zur Errechnung des el. Widerstands")
+set(CPACK_PACKAGE_VENDOR ${KALVORAN_MAKER})
+set(CPACK_PACKAGE_CONTACT ${KALVORAN_CONTACT})
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY ${PROJECT_DESCRIPTION})
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
     "Der Kalvoran errechnet den Vorwiderstand für eine oder mehrere gleiche LEDs\n oder kleine Lüfter in Reihe an einer Gleichspannungsquelle.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)

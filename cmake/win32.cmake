@@ -7,6 +7,7 @@ add_library(kalvoran_win32 STATIC
     host/win32/subclass.cpp
     host/win32/utf16.cpp
     host/win32/win32_host.cpp
+    ui/win32/control_class.cpp
     ui/win32/fonts.cpp
     ui/win32/frame.cpp
     ui/win32/level.cpp
@@ -19,7 +20,8 @@ target_link_libraries(kalvoran_win32 PUBLIC kalvoran_portable comctl32 imm32 gdi
 target_compile_definitions(kalvoran_win32 PUBLIC UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX
                                                 _WIN32_WINNT=0x0A00 WINVER=0x0A00)
 
-# The version record, the icon and the manifest, with the project's version filled in. The .ico
+# The version record, the icon and the manifest, with the project's version, summary and maker
+# filled in; the icon's id is ui/win32/resource_ids.h's, which the program reads too. The .ico
 # is committed beside the resource script; the Linux build proves that make_icons still makes it
 # from the XPM byte for byte.
 set(KALVORAN_ICON ${CMAKE_CURRENT_SOURCE_DIR}/packaging/kalvoran.ico)
@@ -29,7 +31,8 @@ configure_file(ui/win32/manifest.rc.in manifest.rc @ONLY)
 configure_file(packaging/kalvoran.rc.in kalvoran.rc @ONLY)
 set(KALVORAN_RESOURCES ${CMAKE_CURRENT_BINARY_DIR}/kalvoran.rc ${CMAKE_CURRENT_BINARY_DIR}/manifest.rc)
 set_source_files_properties(${KALVORAN_RESOURCES} PROPERTIES
-    OBJECT_DEPENDS "${KALVORAN_ICON};${KALVORAN_MANIFEST}")
+    OBJECT_DEPENDS
+    "${KALVORAN_ICON};${KALVORAN_MANIFEST};${CMAKE_CURRENT_SOURCE_DIR}/ui/win32/resource_ids.h")
 
 add_executable(kalvoran WIN32 ui/win32/main.cpp ${KALVORAN_RESOURCES})
 target_link_libraries(kalvoran PRIVATE kalvoran_win32)
@@ -51,7 +54,7 @@ install(FILES ${kalvoran_documents} DESTINATION .)
 # Kalvoran-VERSION-win64-setup.exe (packaging/nsis), their files stamped with the time of the last
 # commit or not at all (cpack_options.cmake), so that two packings are the same bytes.
 set(CPACK_PACKAGE_NAME Kalvoran)
-set(CPACK_PACKAGE_VENDOR "Kalvoran-Entwickler")
+set(CPACK_PACKAGE_VENDOR ${KALVORAN_MAKER})
 set(CPACK_PACKAGE_FILE_NAME Kalvoran-${PROJECT_VERSION}-win64)
 set(CPACK_GENERATOR ZIP NSIS)
 set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY OFF)

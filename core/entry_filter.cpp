@@ -4,12 +4,12 @@
 #include <string_view>
 
 #include "core/handlers.h"
+#include "host/key_press.h"
 
 namespace kalvoran {
 namespace {
 
 constexpr std::string_view kAllowed = "0123456789,";
-constexpr short kBackspace = 8;
 
 void filterKey(short& KeyAscii) {
     const bool allowed = KeyAscii > 0 && KeyAscii <= 255 &&

@@ -7,6 +7,16 @@
 
 namespace kalvoran {
 
+// The control codes a key types, as KeyAscii and WM_CHAR carry them.
+inline constexpr char16_t kCtrlA = 1;     // Ctrl+A: a field's "select all"
+inline constexpr char16_t kCtrlC = 3;     // Ctrl+C: copy
+inline constexpr char16_t kBackspace = 8; // Backspace: deletes before the caret
+inline constexpr char16_t kEnter = 13;    // Enter (Return)
+inline constexpr char16_t kCtrlV = 22;    // Ctrl+V: paste
+inline constexpr char16_t kCtrlX = 24;    // Ctrl+X: cut
+inline constexpr char16_t kCtrlZ = 26;    // Ctrl+Z: undo
+inline constexpr char16_t kEscape = 27;   // Escape
+
 // KeyAscii is the typed character's code; set to 0, the character is dropped.
 using KeyPressHandler = std::function<void(short& KeyAscii)>;
 

@@ -11,8 +11,8 @@ need appstreamcli appstream
 [ -x /usr/libexec/appstreamcli-compose ] ||
     { echo "FAIL: appstreamcli compose is missing: install the Debian package appstream-compose (./test.sh installs it)"; exit 1; }
 
-desktop-file-validate "$src/packaging/de.kalvoran.Kalvoran.desktop" || fail "desktop entry"
-grep -qx 'Comment=Programm zur Errechnung des el. Widerstands' "$src/packaging/de.kalvoran.Kalvoran.desktop" ||
+desktop-file-validate "$build/de.kalvoran.Kalvoran.desktop" || fail "desktop entry"
+grep -qx 'Comment=Programm zur Errechnung des el. Widerstands' "$build/de.kalvoran.Kalvoran.desktop" ||
     fail "desktop entry comment"
 appstreamcli validate --no-net "$build/de.kalvoran.Kalvoran.metainfo.xml" || fail "AppStream metadata"
 grep -q '<release version="1.1.9"' "$build/de.kalvoran.Kalvoran.metainfo.xml" || fail "release 1.1.9"
@@ -35,7 +35,7 @@ done
 
 # Licence: the full text beside the sources, a licence line in every source and script file.
 cmp -s "$src/LICENSE" /usr/share/common-licenses/GPL-3 || fail "LICENSE is not the GPL 3 text"
-unlicensed=$(cd "$src" && git ls-files 2>/dev/null | grep -Ev '^(LICENSE|REUSE.toml|README.md|CMakePresets.json|packaging/(changelog.in|copyright|kalvoran.ico)|tests/transcript.txt|fuzz/corpus/)' |
+unlicensed=$(cd "$src" && git ls-files 2>/dev/null | grep -Ev '^(LICENSE|REUSE.toml|README.md|CMakePresets.json|packaging/(changelog.in|copyright.in|kalvoran.ico)|tests/transcript.txt|fuzz/corpus/)' |
     xargs -r grep -L 'SPDX-License-Identifier: GPL-3.0-or-later')
 [ -z "$unlicensed" ] || fail "no licence line in: $unlicensed"
 grep -rqi 'Alle Rechte vorbehalten' "$src/packaging" "$src/README.md" && fail "all rights reserved"

@@ -57,7 +57,7 @@ awk '{ exit !($1 ~ /^[0-9.e+]+$/ && $1 + 0 <= 60) }' <<<"$differing" || fail "Qt
 
 show || fail "no window"
 class=$(x_retry xprop -id "$WID" WM_CLASS | sed -n 's/.*, "\(.*\)"$/\1/p')
-wanted=$(sed -n 's/^StartupWMClass=//p' "$src/packaging/de.kalvoran.Kalvoran.desktop")
+wanted=$(sed -n 's/^StartupWMClass=//p' "$src/packaging/de.kalvoran.Kalvoran.desktop.in")
 [ -n "$class" ] && [ "$class" = "$wanted" ] || fail "WM_CLASS class '$class', StartupWMClass '$wanted'"
 kill "$PID"
 

@@ -54,7 +54,8 @@ inline constexpr int kTwipsPerPixel = 15;
 inline constexpr std::string_view kWindowCaption = "Der Kalvoran";
 inline constexpr int kClientWidthTwips = 7020;
 inline constexpr int kClientHeightTwips = 6720;
-inline constexpr std::string_view kMakerNotice = "© Kalvoran-Entwickler";
+// The maker's name is the build's (CMakeLists.txt), as in the version record and the packages.
+inline constexpr std::string_view kMakerNotice = "© " KALVORAN_MAKER;
 
 std::span<const ControlSpec> controlTable();
 

@@ -46,7 +46,7 @@ void QtHost::addOption(Option option, QAbstractButton* button) {
 }
 
 void QtHost::addKeyPress(Field field, KeyPressHandler handler) {
-    new QtKeyPress(edit(field), std::move(handler)); // owned by the field
+    new QtKeyFilter(edit(field), std::move(handler)); // owned by the field
 }
 
 QLineEdit* QtHost::edit(Field field) const {

@@ -8,7 +8,7 @@
 #include <QString>
 
 #include "host/host.h"
-#include "host/qt/key_press.h"
+#include "host/qt/key_filter.h"
 
 class QAbstractButton;
 class QLineEdit;

@@ -9,10 +9,9 @@
 namespace kalvoran {
 namespace {
 
-// The control codes of Ctrl+A, Ctrl+C, Ctrl+V, Ctrl+X and Ctrl+Z.
-constexpr WPARAM kSelectAll = 1, kCopy = 3, kPaste = 22, kCut = 24, kUndo = 26;
+// Ctrl+A, Ctrl+C, Ctrl+V, Ctrl+X and Ctrl+Z: the field's own commands.
 bool isFieldCommand(WPARAM code) {
-    return code == kSelectAll || code == kCopy || code == kPaste || code == kCut || code == kUndo;
+    return code == kCtrlA || code == kCtrlC || code == kCtrlV || code == kCtrlX || code == kCtrlZ;
 }
 
 // The unit as the handler leaves it; 0 for a dropped one.
@@ -65,7 +64,7 @@ LRESULT fieldProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam, void* d
     case WM_CHAR:
     case WM_IME_CHAR:
         if (isFieldCommand(wParam)) {
-            if (wParam == kSelectAll) {
+            if (wParam == kCtrlA) {
                 SendMessageW(edit, EM_SETSEL, 0, -1);
                 return 0;
             }

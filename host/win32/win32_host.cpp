@@ -6,6 +6,7 @@
 #include <stdexcept>
 #include <string_view>
 
+#include "host/key_press.h"
 #include "host/win32/subclass.h"
 #include "host/win32/utf16.h"
 
@@ -17,7 +18,7 @@ namespace {
 bool changesText(UINT message, WPARAM wParam) {
     switch (message) {
     case WM_CHAR:
-        return wParam != 1 && wParam != 3;
+        return wParam != kCtrlA && wParam != kCtrlC;
     case WM_KEYDOWN:
         return wParam == VK_DELETE || wParam == VK_INSERT || wParam == VK_BACK;
     case WM_SETTEXT:

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "core/handlers.h"
+#include "host/key_press.h"
 #include "tests/win32/check.h"
 #include "ui/layout.h"
 #include "ui/win32/fonts.h"
@@ -370,7 +371,7 @@ void keysAndTheLockedField() {
         const std::size_t before = boxes.size();
         const DWORD sent = GetTickCount();
         if (insertion.message == WM_CHAR)
-            SendMessageW(text5, WM_CHAR, 22, 1);
+            SendMessageW(text5, WM_CHAR, kCtrlV, 1);
         else
             SendMessageW(text5, insertion.message, TRUE,
                          reinterpret_cast<LPARAM>(insertion.text.c_str()));

@@ -2,6 +2,8 @@
 // Kalvoran.exe. The command line is never read; nothing is written.
 #include <windows.h>
 
+#include "host/win32/utf16.h"
+#include "ui/layout.h"
 #include "ui/win32/main_window.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
@@ -27,8 +29,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
             }
         }
     } catch (...) {
-        MessageBoxW(nullptr, L"Der Kalvoran konnte sein Fenster nicht öffnen.", L"Der Kalvoran",
-                    MB_OK | MB_ICONSTOP);
+        MessageBoxW(nullptr, L"Der Kalvoran konnte sein Fenster nicht öffnen.",
+                    kalvoran::toUtf16(kalvoran::kWindowCaption).c_str(), MB_OK | MB_ICONSTOP);
         return 1;
     }
     return 0;

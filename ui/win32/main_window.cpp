@@ -11,11 +11,13 @@
 #include "host/win32/utf16.h"
 #include "ui/binding.h"
 #include "ui/layout.h"
+#include "ui/win32/control_class.h"
 #include "ui/win32/frame.h"
 #include "ui/win32/gdi.h"
 #include "ui/win32/level.h"
 #include "ui/win32/option_keys.h"
 #include "ui/win32/overlaps.h"
+#include "ui/win32/resource_ids.h"
 #include "ui/win32/window_class.h"
 #include "ui/window_model.h"
 
@@ -23,11 +25,8 @@ namespace kalvoran {
 namespace {
 
 constexpr wchar_t kWindowClass[] = L"KalvoranWindow";
-// Fixed single border, system menu, minimize and close, no maximize.
-constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 // Control ids: kFirstId + the control's index in the layout table, clear of IDOK and IDCANCEL.
 constexpr int kFirstId = 100;
-constexpr int kIconResource = 1;
 
 RECT scaledRect(const ControlSpec& entry, UINT dpi) {
     const Rect r = pixelRect(entry, static_cast<int>(dpi));
@@ -47,30 +46,6 @@ Rect workArea(const RECT& window) {
 // From 50 % to 1000 %: a WM_DPICHANGED outside that range comes from no monitor.
 bool plausible(UINT dpi) { return dpi >= 48 && dpi <= 960; }
 
-struct ControlClass {
-    const wchar_t* name;
-    DWORD style;
-    DWORD exStyle;
-};
-
-ControlClass controlClass(const ControlSpec& control) {
-    switch (control.kind) {
-    case Kind::TextField:
-        return {WC_EDITW, WS_TABSTOP | ES_LEFT | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE};
-    case Kind::Label:
-        return {WC_STATICW, SS_LEFT | SS_NOPREFIX, 0};
-    case Kind::OptionButton:
-        // Selection is the host's: exclusive within the immediate container only. Clipped by
-        // its siblings, as overlaps.h describes.
-        return {WC_BUTTONW, BS_RADIOBUTTON | BS_MULTILINE | WS_CLIPSIBLINGS, 0};
-    case Kind::CommandButton:
-        return {WC_BUTTONW, WS_TABSTOP | BS_PUSHBUTTON, 0};
-    case Kind::Frame:
-        break;
-    }
-    return {};
-}
-
 } // namespace
 
 MainWindow::MainWindow(HINSTANCE instance) {
@@ -78,8 +53,8 @@ MainWindow::MainWindow(HINSTANCE instance) {
     (void)registered;
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
     InitCommonControlsEx(&controls);
-    CreateWindowExW(0, kWindowClass, toUtf16(kWindowCaption).c_str(), kWindowStyle, CW_USEDEFAULT,
-                    CW_USEDEFAULT, 0, 0, nullptr, nullptr, instance, this);
+    CreateWindowExW(0, kWindowClass, toUtf16(kWindowCaption).c_str(), kMainWindowStyle,
+                    CW_USEDEFAULT, CW_USEDEFAULT, 0, 0, nullptr, nullptr, instance, this);
     if (!m_hwnd)
         throw std::runtime_error("the window could not be created");
     m_host.setWindow(m_hwnd);
@@ -225,7 +200,7 @@ void MainWindow::levelUnitLabels(UINT dpi) {
 void MainWindow::fitWindow(UINT dpi) {
     const Size wanted = clientSize(static_cast<int>(dpi));
     RECT outer{0, 0, wanted.width, wanted.height};
-    AdjustWindowRectExForDpi(&outer, kWindowStyle, FALSE, 0, dpi);
+    AdjustWindowRectExForDpi(&outer, kMainWindowStyle, FALSE, 0, dpi);
     m_size = {outer.right - outer.left, outer.bottom - outer.top};
     SetWindowPos(m_hwnd, nullptr, 0, 0, m_size.cx, m_size.cy,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -262,7 +237,7 @@ void MainWindow::setIcons(UINT dpi) {
     sizes[ICON_SMALL] = GetSystemMetricsForDpi(SM_CXSMICON, dpi);
     sizes[ICON_BIG] = GetSystemMetricsForDpi(SM_CXICON, dpi);
     for (int which : {ICON_BIG, ICON_SMALL}) {
-        HICON icon = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(kIconResource),
+        HICON icon = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_KALVORAN),
                                                    IMAGE_ICON, sizes[which], sizes[which], 0));
         SendMessageW(m_hwnd, WM_SETICON, static_cast<WPARAM>(which),
                      reinterpret_cast<LPARAM>(icon));

@@ -7,6 +7,9 @@
 
 namespace kalvoran {
 
+// The main window's style: fixed single border, system menu, minimize and close, no maximize.
+inline constexpr DWORD kMainWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+
 ATOM registerWindowClass(HINSTANCE instance, const wchar_t* name, WNDPROC proc);
 
 } // namespace kalvoran

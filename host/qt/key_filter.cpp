@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "host/qt/key_press.h"
+#include "host/qt/key_filter.h"
 
 #include <optional>
 
@@ -53,12 +53,12 @@ std::optional<char16_t> controlCode(const QKeyEvent* key) {
         return std::nullopt;
     switch (key->key()) {
     case Qt::Key_Backspace:
-        return 8;
+        return kBackspace;
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        return 13;
+        return kEnter;
     case Qt::Key_Escape:
-        return 27;
+        return kEscape;
     default:
         return std::nullopt;
     }
@@ -66,12 +66,12 @@ std::optional<char16_t> controlCode(const QKeyEvent* key) {
 
 } // namespace
 
-QtKeyPress::QtKeyPress(QLineEdit* edit, KeyPressHandler handler)
+QtKeyFilter::QtKeyFilter(QLineEdit* edit, KeyPressHandler handler)
     : QObject(edit), m_edit(edit), m_handler(std::move(handler)) {
     edit->installEventFilter(this);
 }
 
-QString QtKeyPress::judge(const QString& text) const {
+QString QtKeyFilter::judge(const QString& text) const {
     QString taken;
     for (const QChar unit : text)
         if (const char16_t kept = pressKey(m_handler, unit.unicode()))
@@ -79,7 +79,7 @@ QString QtKeyPress::judge(const QString& text) const {
     return taken;
 }
 
-bool QtKeyPress::eventFilter(QObject* watched, QEvent* event) {
+bool QtKeyFilter::eventFilter(QObject* watched, QEvent* event) {
     if (watched != m_edit)
         return false;
 

@@ -15,10 +15,10 @@ class QLineEdit;
 
 namespace kalvoran {
 
-class QtKeyPress : public QObject {
+class QtKeyFilter : public QObject {
     Q_OBJECT
 public:
-    QtKeyPress(QLineEdit* edit, KeyPressHandler handler);
+    QtKeyFilter(QLineEdit* edit, KeyPressHandler handler);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Connects the widgets' signals to the handlers of the binding tables.
-#include "ui/binding.h"
-
+// The Qt window's bindEvents: connects the widgets' signals to the handlers of the binding tables.
 #include <QAbstractButton>
 
+#include "ui/binding.h"
 #include "ui/qt/accessible.h"
 #include "ui/qt/main_window.h"
 #include "ui/window_model.h"
