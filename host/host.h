@@ -156,6 +156,11 @@ public:
             clear(option);
             return;
         }
+        // One button checked per container, kept here for every host: the others go first.
+        for (const OptionInfo& other : kOptions)
+            if (other.container == info(option).container && other.option != option &&
+                this->value(other.option))
+                clear(other.option);
         select(option);
         if (m_optionClick)
             m_optionClick(option);
@@ -177,7 +182,7 @@ public:
     void bindOptionClick(OptionClick click) { m_optionClick = std::move(click); }
 
 protected:
-    // Selects the button and clears the others of its immediate container; runs nothing.
+    // Shows the button checked; runs nothing. The others of its container are already clear.
     virtual void select(Option option) = 0;
     // Clears the button, even the one checked button of its container; runs nothing.
     virtual void clear(Option option) = 0;

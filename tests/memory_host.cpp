@@ -51,9 +51,6 @@ bool MemoryHost::value(Option option) const {
 
 void MemoryHost::select(Option option) {
     noteAfterBox(std::string(info(option).name) + "=true");
-    for (const OptionInfo& other : kOptions)
-        if (other.container == info(option).container)
-            m_values[static_cast<std::size_t>(other.option)] = false;
     m_values[static_cast<std::size_t>(option)] = true;
     log.push_back(std::string(info(option).name) + "=true");
 }

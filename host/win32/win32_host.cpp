@@ -177,10 +177,8 @@ bool Win32Host::value(Option o) const {
 }
 
 void Win32Host::select(Option o) {
-    const Container container = info(o).container;
-    for (Option other : m_groups[static_cast<std::size_t>(container)])
-        SendMessageW(button(other), BM_SETCHECK, other == o ? BST_CHECKED : BST_UNCHECKED, 0);
-    updateTabStop(container);
+    SendMessageW(button(o), BM_SETCHECK, BST_CHECKED, 0);
+    updateTabStop(info(o).container);
 }
 
 void Win32Host::clear(Option o) {
