@@ -26,9 +26,8 @@ QAccessibleInterface* accessibleWindow(const QString& className, QObject* object
     if (className == QLatin1String(CommandButton::staticMetaObject.className()) ||
         className == QLatin1String(WrappingRadioButton::staticMetaObject.className()))
         return new AccessibleButton(static_cast<QAbstractButton*>(widget));
-    if (className == QLatin1String(LockedField::staticMetaObject.className()) ||
-        (className == QLatin1String(QLineEdit::staticMetaObject.className()) &&
-         qobject_cast<MainWindow*>(widget->window())))
+    if (className == QLatin1String(QLineEdit::staticMetaObject.className()) &&
+        qobject_cast<MainWindow*>(widget->window()))
         return new AccessibleField(static_cast<QLineEdit*>(widget));
     return nullptr;
 }

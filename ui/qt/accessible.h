@@ -23,13 +23,6 @@ public:
     using QPushButton::QPushButton;
 };
 
-// The result field (the host makes it read-only): focusable, selectable and copyable.
-class LockedField : public QLineEdit {
-    Q_OBJECT
-public:
-    using QLineEdit::QLineEdit;
-};
-
 class AccessibleButton : public QAccessibleWidget {
 public:
     explicit AccessibleButton(QAbstractButton* button);

@@ -42,9 +42,7 @@ QWidget* createWidget(const ControlSpec& control, QWidget* parent) {
     case Kind::Frame:
         return new Frame(caption, parent);
     case Kind::TextField:
-        if (const auto field = fieldNamed(control.name); field && info(*field).locked)
-            return new LockedField(parent);
-        return new QLineEdit(parent);
+        return new QLineEdit(parent); // the host locks the result field as it is added
     case Kind::Label:
         return new QLabel(caption, parent);
     case Kind::OptionButton:
