@@ -51,6 +51,11 @@ EM_JS(void, kalvoran_open_box, (const char* prompt, const char* title, int icon)
         ok.type = "button";
         ok.textContent = "OK";
         ok.addEventListener("click", () => box.close());
+        // A click anywhere else, behind the box too, leaves the focus on OK.
+        box.addEventListener("mousedown", (e) => {
+            if (e.target !== ok)
+                e.preventDefault();
+        });
         box.addEventListener("keydown", (e) => {
             if (e.key === "Enter" || e.key === " " || e.key === "Escape") {
                 e.preventDefault(); // nor does the key reach the control the focus goes back to
