@@ -163,14 +163,20 @@ try:
         expect(f"{what}: Text4", js("return document.getElementById('Text4').value"), result)
         check_box(what, title, icon, "berechnen")
 
-    # Typing: what the filter keeps of keys and of an input method's committed text.
+    # Typing: what the filter keeps of keys, of inserted text (a phone's keyboard) and of an
+    # input method's composition once committed (shown unfiltered while it is composed).
     TYPING = [("keys", "a1.b2,3 x-4€5" + Keys.BACKSPACE + "6", "12,346"),
-              ("input method", "7x,ä8", "7,8")]
+              ("inserted text", "7x,ä8", "7,8"), ("composition", "x,ä9", "1,9")]
     for what, typed, kept in TYPING:
         click_control("neurechnen")
         driver.find_element("id", "Text2").click()
         if what == "keys":
             driver.switch_to.active_element.send_keys(typed)
+        elif what == "composition":
+            driver.execute_cdp_cmd("Input.insertText", {"text": "1"})
+            driver.execute_cdp_cmd("Input.imeSetComposition",
+                                   {"text": typed, "selectionStart": 1, "selectionEnd": 1})
+            driver.execute_cdp_cmd("Input.insertText", {"text": typed})
         else:
             driver.execute_cdp_cmd("Input.insertText", {"text": typed})
         expect(f"typing by {what}", js("return document.getElementById('Text2').value"), kept)
