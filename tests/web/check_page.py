@@ -8,7 +8,9 @@ import gzip
 import json
 import os
 import re
+import shutil
 import sys
+import tempfile
 
 PAGE, LAYOUT = sys.argv[1], sys.argv[2]
 MOST_BYTES = 100_000
@@ -121,12 +123,17 @@ def check_box(what, title, icon, back_to):
     expect(f"{what}: the window after the box", js(STATE), before)
 
 
+# Alone in an empty folder: the file needs nothing beside it.
+folder = tempfile.mkdtemp()
+PAGE = shutil.copy(PAGE, folder)
 try:
-    driver.get("file://" + os.path.abspath(PAGE))
+    driver.get("file://" + PAGE)
     expect("title", driver.title, "Der Kalvoran")
     expect("metadata", js("return [document.documentElement.lang, document.querySelector("
-                          "'meta[name=description]').content]"),
-           ["de", "Programm zur Errechnung des el. Widerstands"])
+                          "'meta[name=description]').content, document.querySelector("
+                          "'meta[name=version]').content]"),
+           ["de", "Programm zur Errechnung des el. Widerstands",
+            re.fullmatch(r"Kalvoran-(.+)\.html", os.path.basename(PAGE))[1]])
     expect("start focus", js("return document.activeElement.id"), "Text1")
 
     # Each control at its rectangle, the window 468 x 448.
@@ -219,7 +226,7 @@ try:
     # Nothing was fetched, no policy was broken.
     requests = [json.loads(e["message"])["message"] for e in driver.get_log("performance")]
     urls = [m["params"]["request"]["url"] for m in requests if m["method"] == "Network.requestWillBeSent"]
-    expect("the page's own request, logged", urls[:1], ["file://" + os.path.abspath(PAGE)])
+    expect("the page's own request, logged", urls[:1], ["file://" + PAGE])
     expect("requests beside the page", [u for u in urls if not u.startswith("file://")], [])
     expect("resources loaded", js("return performance.getEntriesByType('resource').length"), 0)
     expect("browser's complaints", [e["message"] for e in driver.get_log("browser")
@@ -235,6 +242,7 @@ try:
                [None, "Der Kalvoran wurde beendet. Laden Sie die Seite neu, um ihn wieder zu starten."])
 finally:
     driver.quit()
+    shutil.rmtree(folder, ignore_errors=True)
 
 for failure in failures:
     print("FAIL", failure)
