@@ -40,9 +40,11 @@ if len(data) > MOST_BYTES:
     failures.append(f"the page has {len(data)} bytes, more than {MOST_BYTES}")
 
 # Every row of the layout table: name, container, rectangle in twips.
-ROW = re.compile(r'ControlSpec\{"([^"]+)",\s*\w+,\s*C::(\w+),\s*(?:"(?:[^"\\]|\\.)*"|\w+),'
+ROW = re.compile(r'ControlSpec\{"([^"]+)",\s*\w+,\s*C::(\w+),\s*("(?:[^"\\]|\\.)*"|\w+),'
                  r"\s*(\d+),\s*(\d+),\s*(\d+),\s*(\d+),")
-rows = {m[1]: (m[2], *map(int, m.groups()[2:])) for m in ROW.finditer(open(LAYOUT).read())}
+matches = list(ROW.finditer(open(LAYOUT).read()))
+rows = {m[1]: (m[2], *map(int, m.groups()[3:])) for m in matches}
+captions = {m[1]: m[3].strip('"') for m in matches}
 if len(rows) != 47:
     sys.exit(f"read {len(rows)} rows of the layout table, not 47")
 
@@ -145,6 +147,10 @@ try:
                "return [e.dataset.control, [r.left - f.left, r.top - f.top, r.width, r.height]]; }));")
     for name in rows:
         expect(f"rectangle of {name}", shown.get(name), list(place(name)))
+    # An option button's caption shows as the table writes it, its runs of blanks kept.
+    for name in OPTIONS:
+        expect(f"caption of {name}", js("return document.querySelector(`[data-control='${arguments[0]}']`)"
+                                        ".innerText", name), captions[name])
 
     # The worked examples and the three boxes of a calculation: typed, "Berechnen" clicked.
     CALCULATIONS = [  # Text1, Text2, Text3, Text5; Text4 after; box title and icon
