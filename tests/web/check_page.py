@@ -22,7 +22,8 @@ def expect(what, got, want):
         failures.append(f"{what}: got {got!r}, want {want!r}")
 
 
-for need, package in (("/usr/bin/chromium", "chromium"), ("/usr/bin/chromedriver", "chromium-driver")):
+for need, package in (("/usr/bin/chromium", "chromium"),
+                      ("/usr/bin/chromedriver", "chromium-driver")):
     if not os.path.exists(need):
         sys.exit(f"{need} is missing: install the Debian package {package}")
 try:
@@ -57,7 +58,8 @@ def place(name):
 
 
 FIELDS = ["Text1", "Text2", "Text3", "Text5"]
-OPTIONS = [n for n in rows if rows[n][0] != "Form1" and not n.startswith(("Text", "Label", "Frame"))]
+OPTIONS = [n for n in rows
+           if rows[n][0] != "Form1" and not n.startswith(("Text", "Label", "Frame"))]
 
 options = webdriver.ChromeOptions()
 for argument in ("--headless=new", "--no-sandbox", "--disable-gpu", "--window-size=600,600",
@@ -98,10 +100,12 @@ def type_into(field, text):
     driver.switch_to.active_element.send_keys(text)
 
 
-STATE = ("return [[...document.querySelectorAll('input[type=text]')].map(e => e.id + '=' + e.value),"
+STATE = ("return [[...document.querySelectorAll('input[type=text]')]"
+         ".map(e => e.id + '=' + e.value),"
          " [...document.querySelectorAll('input:checked')].map(e => e.id)];")
-BOX = ("const b = document.getElementById('box'); return b && b.open ? [b.querySelector('.bar')"
-       ".textContent, b.querySelector('.icon').classList[1], document.activeElement.className] : null;")
+BOX = ("const b = document.getElementById('box'); return b && b.open ?"
+       " [b.querySelector('.bar').textContent, b.querySelector('.icon').classList[1],"
+       " document.activeElement.className] : null;")
 closing_keys = [Keys.ENTER, Keys.SPACE, Keys.ESCAPE]
 
 
@@ -142,15 +146,18 @@ try:
     expect("window", js("const r = document.getElementById('Form1').getBoundingClientRect();"
                         "return [r.width, r.height];"), [468, 448])
     shown = js("const f = document.getElementById('Form1').getBoundingClientRect();"
-               "return Object.fromEntries([...document.querySelectorAll('[data-control]')].map(e => {"
+               "return Object.fromEntries([...document.querySelectorAll('[data-control]')]"
+               ".map(e => {"
                "const r = e.getBoundingClientRect();"
-               "return [e.dataset.control, [r.left - f.left, r.top - f.top, r.width, r.height]]; }));")
+               "return [e.dataset.control,"
+               " [r.left - f.left, r.top - f.top, r.width, r.height]]; }));")
     for name in rows:
         expect(f"rectangle of {name}", shown.get(name), list(place(name)))
     # An option button's caption shows as the table writes it, its runs of blanks kept.
     for name in OPTIONS:
-        expect(f"caption of {name}", js("return document.querySelector(`[data-control='${arguments[0]}']`)"
-                                        ".innerText", name), captions[name])
+        shown_caption = js("return document.querySelector(`[data-control='${arguments[0]}']`)"
+                           ".innerText", name)
+        expect(f"caption of {name}", shown_caption, captions[name])
 
     # The worked examples and the three boxes of a calculation: typed, "Berechnen" clicked.
     CALCULATIONS = [  # Text1, Text2, Text3, Text5; Text4 after; box title and icon
@@ -202,8 +209,10 @@ try:
                "opt33": {"Text1": "3,3"}, "opt24": {"Text1": "24"}, "opt30": {"Text1": "30"},
                "belque": {"Text1": ""}, "lednor": {"Text2": "3", "Text5": "20"},
                "ledrot": {"Text2": "1,85", "Text5": "30"}, "ledgelb": {"Text2": "2", "Text5": "30"},
-               "ledgrün": {"Text2": "3,3", "Text5": "20"}, "ledblau": {"Text2": "3,5", "Text5": "20"},
-               "ledweiß": {"Text2": "3,5", "Text5": "20"}, "leduv": {"Text2": "3,6", "Text5": "20"},
+               "ledgrün": {"Text2": "3,3", "Text5": "20"},
+               "ledblau": {"Text2": "3,5", "Text5": "20"},
+               "ledweiß": {"Text2": "3,5", "Text5": "20"},
+               "leduv": {"Text2": "3,6", "Text5": "20"},
                "lüft5v": {"Text2": "5", "Text5": "125"}, "lüft7v": {"Text2": "7", "Text5": "125"},
                "lüft9v": {"Text2": "9", "Text5": "125"}, "belverbr": {"Text2": "", "Text5": ""},
                "verbr1": {"Text3": "1"}, "verbr2": {"Text3": "2"}, "verbr3": {"Text3": "3"},
@@ -231,7 +240,8 @@ try:
 
     # Nothing was fetched, no policy was broken.
     requests = [json.loads(e["message"])["message"] for e in driver.get_log("performance")]
-    urls = [m["params"]["request"]["url"] for m in requests if m["method"] == "Network.requestWillBeSent"]
+    urls = [m["params"]["request"]["url"] for m in requests
+            if m["method"] == "Network.requestWillBeSent"]
     expect("the page's own request, logged", urls[:1], ["file://" + PAGE])
     expect("requests beside the page", [u for u in urls if not u.startswith("file://")], [])
     expect("resources loaded", js("return performance.getEntriesByType('resource').length"), 0)
@@ -243,9 +253,10 @@ try:
     handles = driver.window_handles
     print("after Beenden:", "the page is open" if handles else "the tab closed")
     if handles:
-        expect("after Beenden", js("return [document.getElementById('Form1'), document.getElementById"
-                                   "('ended').textContent]"),
-               [None, "Der Kalvoran wurde beendet. Laden Sie die Seite neu, um ihn wieder zu starten."])
+        ended = js("return [document.getElementById('Form1'),"
+                   " document.getElementById('ended').textContent]")
+        expect("after Beenden", ended, [None, "Der Kalvoran wurde beendet. Laden Sie die Seite neu,"
+                                              " um ihn wieder zu starten."])
 finally:
     driver.quit()
     shutil.rmtree(folder, ignore_errors=True)
