@@ -40,12 +40,14 @@ print(f"{os.path.basename(PAGE)}: {len(data)} bytes, {len(gzip.compress(data, 9)
 if len(data) > MOST_BYTES:
     failures.append(f"the page has {len(data)} bytes, more than {MOST_BYTES}")
 
-# Every row of the layout table: name, container, rectangle in twips.
-ROW = re.compile(r'ControlSpec\{"([^"]+)",\s*\w+,\s*C::(\w+),\s*("(?:[^"\\]|\\.)*"|\w+),'
-                 r"\s*(\d+),\s*(\d+),\s*(\d+),\s*(\d+),")
+# Every row of the layout table: name, kind, container, caption, rectangle in twips, tab index.
+ROW = re.compile(r'ControlSpec\{"([^"]+)",\s*(\w+),\s*C::(\w+),\s*("(?:[^"\\]|\\.)*"|\w+),'
+                 r"\s*(\d+),\s*(\d+),\s*(\d+),\s*(\d+),\s*(\d+)")
 matches = list(ROW.finditer(open(LAYOUT).read()))
-rows = {m[1]: (m[2], *map(int, m.groups()[3:])) for m in matches}
-captions = {m[1]: m[3].strip('"') for m in matches}
+rows = {m[1]: (m[3], *map(int, m.groups()[4:8])) for m in matches}
+kinds = {m[1]: m[2] for m in matches}
+captions = {m[1]: m[4].strip('"') for m in matches}
+tab_order = [m[1] for m in sorted(matches, key=lambda m: int(m[9]))]
 if len(rows) != 47:
     sys.exit(f"read {len(rows)} rows of the layout table, not 47")
 
@@ -58,8 +60,7 @@ def place(name):
 
 
 FIELDS = ["Text1", "Text2", "Text3", "Text5"]
-OPTIONS = [n for n in rows
-           if rows[n][0] != "Form1" and not n.startswith(("Text", "Label", "Frame"))]
+OPTIONS = [n for n in rows if kinds[n] == "OptionButton"]
 
 options = webdriver.ChromeOptions()
 for argument in ("--headless=new", "--no-sandbox", "--disable-gpu", "--window-size=600,600",
@@ -141,6 +142,25 @@ try:
            ["de", "Programm zur Errechnung des el. Widerstands",
             re.fullmatch(r"Kalvoran-(.+)\.html", os.path.basename(PAGE))[1]])
     expect("start focus", js("return document.activeElement.id"), "Text1")
+
+    # Tab: fields and command buttons, and each option group once, at its first button; the
+    # arrow keys move within a group and select, as on the desktop.
+    stops, groups = [], set()
+    for name in tab_order:
+        first_of_group = kinds[name] == "OptionButton" and rows[name][0] not in groups
+        if kinds[name] in ("TextField", "CommandButton") or first_of_group:
+            stops.append(name)
+        if first_of_group:
+            groups.add(rows[name][0])
+    reached = ["Text1"]
+    for _ in stops[1:]:
+        driver.switch_to.active_element.send_keys(Keys.TAB)
+        reached.append(js("return document.activeElement.id"))
+    expect("tab order", reached, stops)
+    click_control("Text1")
+    driver.switch_to.active_element.send_keys(Keys.TAB, Keys.ARROW_DOWN)
+    expect("arrow key in Frame1", js(STATE)[1] + js(STATE)[0][:1], ["opt12v", "stromueber",
+                                                                     "Text1=12"])
 
     # Each control at its rectangle, the window 468 x 448.
     expect("window", js("const r = document.getElementById('Form1').getBoundingClientRect();"
