@@ -1,0 +1,51 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The host on DOM elements: text fields are <input>s and option buttons radio inputs, each known
+// by its control's name as its id. A message box is the page's own modal <dialog>; it opens and
+// returns at once, which is sound because showing a message is the last thing a handler does.
+#pragma once
+
+#include <array>
+
+#include "host/host.h"
+#include "host/key_press.h"
+
+namespace kalvoran {
+
+class WebHost final : public Host {
+public:
+    WebHost();
+    ~WebHost() override;
+    WebHost(const WebHost&) = delete;
+    WebHost& operator=(const WebHost&) = delete;
+
+    // Judges each insertion that is typing into the field's <input> by handler, unit by unit,
+    // before the field takes it; a paste or a drop goes in as on the other hosts.
+    void addKeyPress(Field field, KeyPressHandler handler);
+    // The unit that the field takes of one typed unit, 0 for none.
+    char16_t judge(Field field, char16_t unit) const;
+
+    bool acceptsEvents() const override { return !m_boxOpen && !m_unloaded; }
+    bool boxOpen() const { return m_boxOpen; }
+    void boxClosed() { m_boxOpen = false; }
+
+    std::string text(Field field) const override;
+    void setText(Field field, std::string_view text) override;
+    bool value(Option option) const override;
+    void messageBox(std::string_view prompt, std::string_view title, Icon icon) override;
+    void unload() override;
+
+protected:
+    void select(Option option) override;
+    void clear(Option option) override;
+
+private:
+    std::array<KeyPressHandler, kFields.size()> m_keyPress;
+    bool m_boxOpen = false;
+    bool m_unloaded = false;
+};
+
+// The line that stands in the page once the window is unloaded and the browser keeps the tab.
+inline constexpr std::string_view kEndedNotice =
+    "Der Kalvoran wurde beendet. Laden Sie die Seite neu, um ihn wieder zu starten.";
+
+} // namespace kalvoran

@@ -1,0 +1,29 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The window "Der Kalvoran" on the page, built from the layout table by one loop.
+#pragma once
+
+#include <vector>
+
+#include "host/web/web_host.h"
+#include "ui/window_model.h"
+
+namespace kalvoran {
+
+class WebWindow {
+public:
+    WebWindow();
+    ~WebWindow();
+    WebWindow(const WebWindow&) = delete;
+    WebWindow& operator=(const WebWindow&) = delete;
+
+    // The start focus.
+    void show();
+    // A click on the control at index in controlTable(); false when the window refused it.
+    bool clicked(std::size_t index);
+
+private:
+    WebHost m_host;
+    std::vector<Click> m_clicked; // by index in controlTable()
+};
+
+} // namespace kalvoran
