@@ -4,8 +4,9 @@
 # whole suite built by Clang under AddressSanitizer and UndefinedBehaviorSanitizer, with the
 # fuzz targets for a bounded time, then Kalvoran.exe cross-built with mingw-w64 and tested under
 # Wine on an X server of its own, then the core and the page built by emscripten for the browser,
-# the core run under node and the page in headless chromium, then the Release build (GCC). The last lines count the tests of all four together; a test
-# that did not run counts as skipped, and any skipped test fails the run as a failed one does.
+# the core run under node and the page in headless chromium, then the Release build (GCC). The
+# last lines count the tests of all four together; a test that did not run counts as skipped, and
+# any skipped test fails the run as a failed one does.
 set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/setup.sh
