@@ -147,16 +147,20 @@ EM_JS(void, kalvoran_filter_typing, (const char* id, int field), {
         } else if (kind === "deleteContentBackward") {
             if (!_kalvoran_key(field, 8))
                 e.preventDefault();
-        } else if (kind === "insertFromPaste") {
-            const pasted = e.dataTransfer ? e.dataTransfer.getData("text/plain") : null;
-            let end = 0; // the first line break, CR or LF; the script holds no escapes
-            while (pasted !== null && end < pasted.length && pasted.charCodeAt(end) !== 10 &&
-                   pasted.charCodeAt(end) !== 13)
-                ++end;
-            if (pasted !== null && end < pasted.length) {
-                e.preventDefault();
+        }
+    });
+    // A paste's line breaks are gone by the time of its beforeinput, so its text is taken here,
+    // from the clipboard's own.
+    input.addEventListener("paste", (e) => {
+        const pasted = e.clipboardData ? e.clipboardData.getData("text/plain") : "";
+        let end = 0; // the first line break, CR or LF; the script holds no escapes
+        while (end < pasted.length && pasted.charCodeAt(end) !== 10 &&
+               pasted.charCodeAt(end) !== 13)
+            ++end;
+        if (end < pasted.length) {
+            e.preventDefault();
+            if (_kalvoran_accepts() && !input.readOnly)
                 put(pasted.slice(0, end), input.selectionStart, input.selectionEnd);
-            }
         }
     });
 });

@@ -268,6 +268,17 @@ try:
     expect("browser's complaints", [e["message"] for e in driver.get_log("browser")
                                     if e["level"] == "SEVERE"], [])
 
+    # A paste from the clipboard by Ctrl+V: taken unfiltered as on the desktop, its first line.
+    driver.execute_cdp_cmd("Browser.grantPermissions", {"permissions": [
+        "clipboardReadWrite", "clipboardSanitizedWrite"]})
+    for pasted, kept in (("-1.5 V", "-1.5 V"), ("2,5\r\n7", "2,5"), ("x\ny", "x")):
+        click_control("neurechnen")
+        driver.find_element("id", "Text2").click()
+        driver.execute_async_script("navigator.clipboard.writeText(arguments[0])"
+                                    ".then(arguments[1], e => arguments[1](String(e)))", pasted)
+        driver.switch_to.active_element.send_keys(Keys.CONTROL, "v")
+        expect(f"paste of {pasted!r}", js("return document.getElementById('Text2').value"), kept)
+
     # "Beenden": the tab closes, or the form goes and one line says how to start again.
     click_control("beenden")
     handles = driver.window_handles
