@@ -46,8 +46,11 @@ ROW = re.compile(r'ControlSpec\{"([^"]+)",\s*(\w+),\s*C::(\w+),\s*("(?:[^"\\]|\\
 matches = list(ROW.finditer(open(LAYOUT).read()))
 rows = {m[1]: (m[3], *map(int, m.groups()[4:8])) for m in matches}
 kinds = {m[1]: m[2] for m in matches}
-captions = {m[1]: m[4].strip('"') for m in matches}
+captions = {m[1]: json.loads(m[4]) if m[4][0] == '"' else m[4] for m in matches}
 tab_order = [m[1] for m in sorted(matches, key=lambda m: int(m[9]))]
+# A text field's accessible name: the last text of its row.
+field_names = dict(re.findall(r'ControlSpec\{"(\w+)",\s*TextField\b.*"([^"]+)"\},',
+                              open(LAYOUT).read()))
 if len(rows) != 47:
     sys.exit(f"read {len(rows)} rows of the layout table, not 47")
 
@@ -267,6 +270,26 @@ try:
     expect("resources loaded", js("return performance.getEntriesByType('resource').length"), 0)
     expect("browser's complaints", [e["message"] for e in driver.get_log("browser")
                                     if e["level"] == "SEVERE"], [])
+
+    # A screen reader's view, Chromium's accessibility tree: each control's role and name as on
+    # the desktop, each frame a group named by its caption; the result field read-only.
+    def accessible(name):
+        root = driver.execute_cdp_cmd("DOM.getDocument", {"depth": 0})["root"]["nodeId"]
+        node = driver.execute_cdp_cmd("DOM.querySelector", {"nodeId": root,
+                                      "selector": f"[id='{name}']"})["nodeId"]
+        ax = driver.execute_cdp_cmd("Accessibility.getPartialAXTree",
+                                    {"nodeId": node, "fetchRelatives": False})["nodes"][0]
+        readonly = any(p["name"] == "readonly" and p["value"]["value"]
+                       for p in ax.get("properties", []))
+        return [ax["role"]["value"], ax["name"]["value"], readonly]
+
+    ROLES = {"TextField": "textbox", "OptionButton": "radio", "CommandButton": "button",
+             "Frame": "group"}
+    for name in rows:
+        if kinds[name] in ROLES:
+            want_name = field_names.get(name, " ".join(captions[name].split()))
+            expect(f"accessible {name}", accessible(name),
+                   [ROLES[kinds[name]], want_name, name == "Text4"])
 
     # A paste from the clipboard by Ctrl+V: taken unfiltered as on the desktop, its first line.
     driver.execute_cdp_cmd("Browser.grantPermissions", {"permissions": [
