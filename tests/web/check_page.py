@@ -302,6 +302,21 @@ try:
         driver.switch_to.active_element.send_keys(Keys.CONTROL, "v")
         expect(f"paste of {pasted!r}", js("return document.getElementById('Text2').value"), kept)
 
+    # No caption cut at 100 %, 150 % and 200 %: each caption's text within the width of its
+    # control's rectangle (a frame's caption within the frame's).
+    CUT = ("const f = (e) => e.getBoundingClientRect(); return [...document.querySelectorAll("
+           "'.frame > legend, .option > span, .command, .label > span')].filter(t => {"
+           " const r = document.createRange(); r.selectNodeContents(t);"
+           " const [a, b] = [f(r), f(t.closest('[data-control]'))];"
+           " return a.left < b.left - 0.01 || a.right > b.right + 0.01;"
+           "}).map(t => t.closest('[data-control]').dataset.control);")
+    for scale in (1, 1.5, 2):
+        driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
+            "width": 600, "height": 600, "deviceScaleFactor": scale, "mobile": False})
+        driver.refresh()
+        expect(f"captions cut at {scale:.0%}", [js("return devicePixelRatio"), js(CUT)],
+               [scale, []])
+
     # "Beenden": the tab closes, or the form goes and one line says how to start again.
     click_control("beenden")
     handles = driver.window_handles
