@@ -317,6 +317,33 @@ try:
         expect(f"captions cut at {scale:.0%}", [js("return devicePixelRatio"), js(CUT)],
                [scale, []])
 
+    # A phone 360 pixels wide: the whole window scaled to the width, nothing to scroll sideways;
+    # a tap on an option button's circle or on its caption selects it and writes its preset.
+    driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
+        "width": 360, "height": 640, "deviceScaleFactor": 2, "mobile": True})
+    driver.execute_cdp_cmd("Emulation.setTouchEmulationEnabled", {"enabled": True})
+    driver.refresh()
+    expect("phone: scale, sideways scroll", js(
+        "return [Math.round(visualViewport.scale * 468), document.documentElement.scrollWidth"
+        " - innerWidth, document.getElementById('Form1').getBoundingClientRect().right]"),
+           [360, 0, 468])
+    for name, part in (("opt24", "input"), ("ledblau", "span"), ("lüft7v", "input"),
+                       ("verbr5", "span")):
+        js("for (const f of document.querySelectorAll('input[type=text]')) f.value = 'x';")
+        x, y = js("const r = document.querySelector(`[data-control='${arguments[0]}'] >"
+                  f" {part}`).getBoundingClientRect();"
+                  "return [r.left + r.width / 2, r.top + r.height / 2];", name)
+        for kind in ("touchStart", "touchEnd"):
+            points = [{"x": x, "y": y}] if kind == "touchStart" else []
+            driver.execute_cdp_cmd("Input.dispatchTouchEvent", {"type": kind,
+                                                                "touchPoints": points})
+        fields, checked = js(STATE)
+        expect(f"phone: {name} tapped on its {part}", [name in checked, fields],
+               [True, [f"Text{i}={PRESETS[name].get(f'Text{i}', 'x')}" for i in range(1, 6)]])
+    driver.execute_cdp_cmd("Emulation.setTouchEmulationEnabled", {"enabled": False})
+    driver.execute_cdp_cmd("Emulation.clearDeviceMetricsOverride", {})
+    driver.refresh()
+
     # "Beenden": the tab closes, or the form goes and one line says how to start again.
     click_control("beenden")
     handles = driver.window_handles
