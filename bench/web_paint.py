@@ -5,7 +5,8 @@ for a stand-in without script, loaded in turn in one headless chromium; medians 
 Usage: web_paint.py PAGE RUNS.
 
 The stand-in is the page's own document as the browser holds it once the page has built its
-window (every control, its style, value and check), saved with its scripts removed: the same
+window (every control, its style, value and check, the focus on the same field), saved with its
+scripts removed: the same
 elements and style sheet, so it cannot drift from the page.
 
 The moment measured: 'first-contentful-paint' comes with the first text or control, which need
@@ -34,7 +35,9 @@ document.addEventListener('DOMContentLoaded', () => {
     const controls = document.querySelectorAll('#Form1 *').length;
     requestAnimationFrame(() => {
         const channel = new MessageChannel();
-        channel.port1.onmessage = () => { window.kalvoranPaint = [performance.now(), controls]; };
+        channel.port1.onmessage = () => {
+            window.kalvoranPaint = [performance.now(), controls, document.activeElement.id];
+        };
         channel.port2.postMessage(0);
     });
 });
@@ -56,6 +59,8 @@ try:
             e.setAttribute('value', e.value);
             e.toggleAttribute('checked', e.checked);
         }
+        if (document.activeElement !== document.body)
+            document.activeElement.setAttribute('autofocus', '');
         for (const e of document.querySelectorAll('script')) e.remove();
         return document.documentElement.outerHTML;""")
     with open(stand_in, "w", encoding="utf-8") as f:
@@ -77,11 +82,11 @@ try:
     counts = set()
     for _ in range(RUNS):
         for path in (PAGE, stand_in):
-            ms, controls = load(path)
+            ms, controls, focus = load(path)
             times[path].append(ms)
-            counts.add(controls)
+            counts.add((controls, focus))
     if len(counts) != 1:
-        sys.exit(f"the window was not whole when the frame was seen: control counts {counts}")
+        sys.exit(f"the window was not the same when the frame was seen: (controls, focus) {counts}")
 finally:
     driver.quit()
     if os.path.exists(stand_in):
@@ -91,7 +96,7 @@ finally:
 data = open(PAGE, "rb").read()
 page_ms, stand_ms = statistics.median(times[PAGE]), statistics.median(times[stand_in])
 print(f"runs: {RUNS} each, interleaved, {driver.capabilities['browserVersion']} headless, "
-      f"{os.cpu_count()} cores, {counts.pop()} controls")
+      f"{os.cpu_count()} cores, {counts.pop()[0]} controls")
 print(f"{os.path.basename(PAGE)}: {len(data)} bytes, {len(gzip.compress(data, 9))} gzipped")
 print(f"first whole frame  page {page_ms:6.1f} ms   stand-in {stand_ms:6.1f} ms   "
       f"ratio {page_ms / stand_ms:.2f}")
