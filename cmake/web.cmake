@@ -42,3 +42,12 @@ target_link_options(kalvoran_web PRIVATE
     -sWASM_ASYNC_COMPILATION=0
     # Debian's html minifier fails at -O1 and above.
     -sMINIFY_HTML=0)
+
+# The release file beside the other packages: `cmake --build --preset web --target package`
+# copies the page, already named with the version, to where cpack puts the .deb and the zip.
+set(KALVORAN_PACKAGE_DIR ${CMAKE_BINARY_DIR}/package CACHE PATH "Where the release file goes")
+add_custom_target(package
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${KALVORAN_PACKAGE_DIR}
+    COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:kalvoran_web> ${KALVORAN_PACKAGE_DIR}
+    DEPENDS kalvoran_web
+    COMMENT "The release file: ${KALVORAN_PACKAGE_DIR}/Kalvoran-${PROJECT_VERSION}.html")
