@@ -76,8 +76,7 @@ void QtHost::setText(Field field, std::string_view text) {
 bool QtHost::value(Option option) const { return button(option)->isChecked(); }
 
 void QtHost::select(Option option) {
-    // Qt clears the other radio buttons of the same parent widget; it emits no clicked(),
-    // so no handler of theirs runs.
+    // The others of its container are clear already; Qt emits no clicked(), so nothing runs.
     button(option)->setChecked(true);
 }
 

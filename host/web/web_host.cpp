@@ -40,11 +40,7 @@ void WebHost::setText(Field field, std::string_view text) {
 
 bool WebHost::value(Option option) const { return dom::checked(info(option).name); }
 
-void WebHost::select(Option option) {
-    for (const OptionInfo& o : kOptions)
-        if (o.container == info(option).container)
-            dom::setChecked(o.name, o.option == option);
-}
+void WebHost::select(Option option) { dom::setChecked(info(option).name, true); }
 
 void WebHost::clear(Option option) { dom::setChecked(info(option).name, false); }
 

@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <commctrl.h>
-#include <numeric>
 #include <stdexcept>
 
 #include "core/dispatch.h"

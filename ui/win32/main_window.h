@@ -6,7 +6,6 @@
 #include <windows.h>
 
 #include <array>
-#include <optional>
 #include <string_view>
 #include <vector>
 
