@@ -1,6 +1,6 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-# The browser's build: Kalvoran-VERSION.html, one file that needs nothing beside it, the
-# WebAssembly inlined; its Content-Security-Policy (in the shell) allows no connection.
+# The browser's build: Kalvoran-VERSION.html, one file that needs nothing beside it, the window
+# and the WebAssembly inlined; its Content-Security-Policy (in the shell) allows no connection.
 # The style sheet goes in without its comments and the space around its punctuation.
 file(READ ui/web/shell.html.in shell)
 string(FIND "${shell}" "<style>" styleStart)
@@ -19,35 +19,42 @@ configure_file(${CMAKE_CURRENT_BINARY_DIR}/shell.html.in ${CMAKE_CURRENT_BINARY_
     @ONLY)
 set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ui/web/shell.html.in)
 
-add_executable(kalvoran_web
+# The script: the core and the web host in WebAssembly, and emscripten's code that starts it.
+add_executable(kalvoran_script
     host/web/dom.cpp
     host/web/web_host.cpp
     ui/web/elements.cpp
     ui/web/main.cpp
     ui/web/web_window.cpp
 )
-target_link_libraries(kalvoran_web PRIVATE kalvoran_portable)
-set_target_properties(kalvoran_web PROPERTIES
-    OUTPUT_NAME Kalvoran-${PROJECT_VERSION}
-    SUFFIX .html
-    RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}
-    LINK_DEPENDS ${CMAKE_CURRENT_BINARY_DIR}/shell.html)
-target_link_options(kalvoran_web PRIVATE
+target_link_libraries(kalvoran_script PRIVATE kalvoran_portable)
+set_target_properties(kalvoran_script PROPERTIES SUFFIX .js)
+target_link_options(kalvoran_script PRIVATE
     -Oz -flto
-    --shell-file ${CMAKE_CURRENT_BINARY_DIR}/shell.html
-    -sSINGLE_FILE=1 -sENVIRONMENT=web -sFILESYSTEM=0 -sMALLOC=emmalloc
-    "-sINCOMING_MODULE_JS_API=[]" -sTEXTDECODER=2 -sDYNAMIC_EXECUTION=0
-    # Compiled from the inlined bytes at once: the asynchronous way fetches them from their data:
-    # URL first, a connection that the page's policy refuses.
-    -sWASM_ASYNC_COMPILATION=0
-    # Debian's html minifier fails at -O1 and above.
-    -sMINIFY_HTML=0)
+    -sENVIRONMENT=web -sFILESYSTEM=0 -sMALLOC=emmalloc
+    # The page compiles the WebAssembly itself (the shell), from its own text: emscripten's way
+    # would fetch it, a connection the page's policy refuses.
+    "-sINCOMING_MODULE_JS_API=[instantiateWasm]" -sTEXTDECODER=2 -sDYNAMIC_EXECUTION=0)
+
+# The page, written by a tool of the same table under node: the shell, the window, the script.
+add_executable(make_page ui/web/make_page.cpp ui/web/markup.cpp)
+target_link_libraries(make_page PRIVATE kalvoran_portable)
+target_link_options(make_page PRIVATE -sENVIRONMENT=node -sNODERAWFS=1 -sSINGLE_FILE=1)
+set(KALVORAN_PAGE ${CMAKE_BINARY_DIR}/Kalvoran-${PROJECT_VERSION}.html)
+set(wasm $<TARGET_FILE_DIR:kalvoran_script>/kalvoran_script.wasm)
+add_custom_command(OUTPUT ${KALVORAN_PAGE}
+    COMMAND ${CMAKE_COMMAND} -DIN=${wasm} -DOUT=${wasm}.gz -P ${PROJECT_SOURCE_DIR}/cmake/gzip.cmake
+    COMMAND ${KALVORAN_NODE} $<TARGET_FILE:make_page> ${CMAKE_CURRENT_BINARY_DIR}/shell.html
+        $<TARGET_FILE:kalvoran_script> ${wasm}.gz ${KALVORAN_PAGE}
+    DEPENDS make_page kalvoran_script ${CMAKE_CURRENT_BINARY_DIR}/shell.html
+    VERBATIM)
+add_custom_target(kalvoran_web ALL DEPENDS ${KALVORAN_PAGE})
 
 # The release file beside the other packages: `cmake --build --preset web --target package`
 # copies the page, already named with the version, to where cpack puts the .deb and the zip.
 set(KALVORAN_PACKAGE_DIR ${CMAKE_BINARY_DIR}/package CACHE PATH "Where the release file goes")
 add_custom_target(package
     COMMAND ${CMAKE_COMMAND} -E make_directory ${KALVORAN_PACKAGE_DIR}
-    COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:kalvoran_web> ${KALVORAN_PACKAGE_DIR}
+    COMMAND ${CMAKE_COMMAND} -E copy ${KALVORAN_PAGE} ${KALVORAN_PACKAGE_DIR}
     DEPENDS kalvoran_web
     COMMENT "The release file: ${KALVORAN_PACKAGE_DIR}/Kalvoran-${PROJECT_VERSION}.html")

@@ -11,6 +11,7 @@ import re
 import shutil
 import sys
 import tempfile
+import time
 
 PAGE, LAYOUT = sys.argv[1], sys.argv[2]
 MOST_BYTES = 100_000
@@ -133,11 +134,21 @@ def check_box(what, title, icon, back_to):
     expect(f"{what}: the window after the box", js(STATE), before)
 
 
+def open_page(url=None):
+    """Loads the page, or reloads it, and waits until its program has started."""
+    driver.get(url) if url else driver.refresh()
+    for _ in range(500):
+        if js("return kalvoranStarted"):
+            return
+        time.sleep(0.01)
+    sys.exit("the page's program did not start")
+
+
 # Alone in an empty folder: the file needs nothing beside it.
 folder = tempfile.mkdtemp()
 PAGE = shutil.copy(PAGE, folder)
 try:
-    driver.get("file://" + PAGE)
+    open_page("file://" + PAGE)
     expect("title", driver.title, "Der Kalvoran")
     expect("metadata", js("return [document.documentElement.lang, document.querySelector("
                           "'meta[name=description]').content, document.querySelector("
@@ -145,6 +156,16 @@ try:
            ["de", "Programm zur Errechnung des el. Widerstands",
             re.fullmatch(r"Kalvoran-(.+)\.html", os.path.basename(PAGE))[1]])
     expect("start focus", js("return document.activeElement.id"), "Text1")
+
+    # Until its program has started, the window takes no key and no click.
+    before = js(STATE)
+    js("kalvoranStarted = false")
+    driver.switch_to.active_element.send_keys("5", Keys.TAB)
+    click_circle("opt12v")
+    click_control("hilfe")
+    expect("before the start", [js(STATE), js(BOX), js("return document.activeElement.id")],
+           [before, None, "Text1"])
+    js("kalvoranStarted = true")
 
     # Tab: fields and command buttons, and each option group once, at its first button; the
     # arrow keys move within a group and select, as on the desktop.
@@ -313,7 +334,7 @@ try:
     for scale in (1, 1.5, 2):
         driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
             "width": 600, "height": 600, "deviceScaleFactor": scale, "mobile": False})
-        driver.refresh()
+        open_page()
         expect(f"captions cut at {scale:.0%}", [js("return devicePixelRatio"), js(CUT)],
                [scale, []])
 
@@ -322,7 +343,7 @@ try:
     driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
         "width": 360, "height": 640, "deviceScaleFactor": 2, "mobile": True})
     driver.execute_cdp_cmd("Emulation.setTouchEmulationEnabled", {"enabled": True})
-    driver.refresh()
+    open_page()
     # (Chromium would shrink a wider page to fit too, but with a layout narrower than the page.)
     expect("phone: scale, page wider than its layout, than the screen", js(
         "const e = document.documentElement;"
@@ -343,7 +364,7 @@ try:
                [True, [f"Text{i}={PRESETS[name].get(f'Text{i}', 'x')}" for i in range(1, 6)]])
     driver.execute_cdp_cmd("Emulation.setTouchEmulationEnabled", {"enabled": False})
     driver.execute_cdp_cmd("Emulation.clearDeviceMetricsOverride", {})
-    driver.refresh()
+    open_page()
 
     # "Beenden": the tab closes, or the form goes and one line says how to start again.
     click_control("beenden")

@@ -10,62 +10,19 @@
 namespace kalvoran {
 namespace {
 
-static_assert(int(Kind::Frame) == 0 && int(Kind::TextField) == 1 && int(Kind::Label) == 2 &&
-                  int(Kind::OptionButton) == 3 && int(Kind::CommandButton) == 4,
-              "the page's script tells the kinds by these numbers");
-
 WebWindow* g_window = nullptr;
-
-// The layout's faces, then faces of Arial's widths that browsers have, then the browser's own.
-std::string fontFamilies() {
-    std::string families;
-    for (std::string_view face : kLayoutFaces)
-        families.append("\"").append(face).append("\", ");
-    for (std::string_view face : {"Arial", "Liberation Sans", "Arimo", "Helvetica"})
-        families.append("\"").append(face).append("\", ");
-    return families + "sans-serif";
-}
-
-std::string font(FontRole role) {
-    static const std::string families = fontFamilies();
-    const FontInfo& f = info(role);
-    return (f.bold ? "bold " : "") + std::to_string(f.points) + "pt " + families;
-}
-
-// The line of a text field and of its unit label, so that both centre the same line: a quarter
-// more than the font's size in CSS pixels (96 to the inch, 72 points).
-int lineHeight(FontRole role) { return info(role).points * 96 / 72 * 5 / 4; }
 
 } // namespace
 
 WebWindow::WebWindow() {
     g_window = this;
     const std::span<const ControlSpec> table = controlTable();
-    elements::makeWindow(clientSize(), font(FontRole::Default));
     m_clicked.assign(table.size(), {});
-    for (std::size_t i : creationOrder()) {
-        const ControlSpec& c = table[i];
-        elements::Element e;
-        e.kind = c.kind;
-        e.index = i;
-        e.parent = kContainers[index(c.parent)].name;
-        e.name = c.name;
-        e.caption = c.caption;
-        e.rect = pixelRect(c);
-        e.font = font(c.font);
-        if (c.kind == Kind::TextField || c.unitOf)
-            e.lineHeight = lineHeight(c.font);
-        if (c.unitOf) {
-            const Rect field = pixelRect(*specNamed(info(*c.unitOf).name));
-            e.textRow = centredRow(levelBand(field, e.rect), e.rect.height, e.lineHeight);
-        }
-        e.toolTip = c.toolTip;
-        e.accessibleName = c.accessibleName;
-        const std::optional<Field> field = fieldNamed(c.name);
-        e.locked = field && info(*field).locked;
-        e.checked = optionNamed(c.name) == kInitiallySelected;
-        elements::make(e);
-        m_clicked[i] = clickOf(c.name);
+    for (std::size_t i = 0; i < table.size(); ++i) {
+        if (table[i].kind != Kind::OptionButton && table[i].kind != Kind::CommandButton)
+            continue;
+        m_clicked[i] = clickOf(table[i].name);
+        elements::listen(std::string(table[i].name), i);
     }
     bindOptionHandlers(m_host);
     for (const KeyPressBinding& binding : kKeyPressBindings)
@@ -79,7 +36,10 @@ WebWindow::~WebWindow() {
         g_window = nullptr;
 }
 
-void WebWindow::show() { elements::focus(info(startFocus()).name); }
+void WebWindow::show() {
+    elements::focus(info(startFocus()).name);
+    elements::takeInput();
+}
 
 bool WebWindow::clicked(std::size_t index) {
     if (index >= m_clicked.size() || !m_host.acceptsEvents())
