@@ -32,9 +32,10 @@ set_target_properties(kalvoran_script PROPERTIES SUFFIX .js)
 target_link_options(kalvoran_script PRIVATE
     -Oz -flto
     -sENVIRONMENT=web -sFILESYSTEM=0 -sMALLOC=emmalloc
-    # The page compiles the WebAssembly itself (the shell), from its own text: emscripten's way
-    # would fetch it, a connection the page's policy refuses.
-    "-sINCOMING_MODULE_JS_API=[instantiateWasm]" -sTEXTDECODER=2 -sDYNAMIC_EXECUTION=0)
+    -sTEXTDECODER=2 -sDYNAMIC_EXECUTION=0
+    # The least of emscripten's own script, as a function kalvoranProgram({wasm}) that the page
+    # calls with the WebAssembly from its own text once the window is drawn (the shell).
+    -sMINIMAL_RUNTIME=1 -sMODULARIZE=1 -sEXPORT_NAME=kalvoranProgram)
 
 # The page, written by a tool of the same table under node: the shell, the window, the script.
 add_executable(make_page ui/web/make_page.cpp ui/web/markup.cpp)
