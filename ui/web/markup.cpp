@@ -20,8 +20,9 @@ std::string fontFamilies() {
     return families + "sans-serif";
 }
 
-std::string font(FontRole role) {
-    const FontInfo& f = info(role);
+// The window's font, which every control takes but for its own size and weight.
+std::string windowFont() {
+    const FontInfo& f = info(FontRole::Default);
     return (f.bold ? "bold " : "") + std::to_string(f.points) + "pt " + fontFamilies();
 }
 
@@ -146,7 +147,7 @@ std::string windowMarkup() {
     const Size size = clientSize();
     std::string out = "<div id=\"Form1\"" +
                       attribute("style", "width:" + px(size.width) + ";height:" + px(size.height) +
-                                             ";font:" + font(FontRole::Default)) +
+                                             ";font:" + windowFont()) +
                       ">";
     writeContainer(out, Container::Form1);
     return out + "</div>";
