@@ -367,27 +367,36 @@ try:
     open_page()
 
     # A browser without Uint8Array.fromBase64 and paint records starts the page all the same;
-    # one without DecompressionStream says in the window's place that it cannot.
+    # one without DecompressionStream, or with scripts off, says in the window's place that it
+    # cannot.
+    NO_START = "Der Kalvoran kann in diesem Browser nicht starten."
     for lacking, want in (("delete Uint8Array.fromBase64; Object.defineProperty("
                            "PerformanceObserver, 'supportedEntryTypes', {value: []});", "500"),
-                          ("delete window.DecompressionStream;",
-                           "Der Kalvoran kann in diesem Browser nicht starten.")):
-        added = driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument",
-                                       {"source": lacking})["identifier"]
+                          ("delete window.DecompressionStream;", NO_START), ("scripts", NO_START)):
+        if lacking == "scripts":
+            driver.execute_cdp_cmd("Emulation.setScriptExecutionDisabled", {"value": True})
+        else:
+            added = driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument",
+                                           {"source": lacking})["identifier"]
         driver.refresh()
         for _ in range(200):
-            if js("return kalvoranStarted || !document.getElementById('Form1')"):
+            if lacking == "scripts" or js("return kalvoranStarted || !document.getElementById("
+                                          "'Form1')"):
                 break
             time.sleep(0.01)
-        if js("return kalvoranStarted"):
+        if lacking != "scripts" and js("return kalvoranStarted"):
             for field, text in (("Text1", "12"), ("Text2", "2"), ("Text3", "1"), ("Text5", "20")):
                 type_into(field, text)
             click_control("berechnen")
             got = js("return document.getElementById('Text4').value")
         else:
-            got = js("return document.body.innerText.trim()")
+            got = driver.find_element("tag name", "body").text.strip()
         expect(f"a browser that lacks: {lacking}", got, want)
-        driver.execute_cdp_cmd("Page.removeScriptToEvaluateOnNewDocument", {"identifier": added})
+        if lacking == "scripts":
+            driver.execute_cdp_cmd("Emulation.setScriptExecutionDisabled", {"value": False})
+        else:
+            driver.execute_cdp_cmd("Page.removeScriptToEvaluateOnNewDocument",
+                                   {"identifier": added})
     open_page()
 
     # "Beenden": the tab closes, or the form goes and one line says how to start again.
