@@ -25,7 +25,6 @@ public:
     char16_t judge(Field field, char16_t unit) const;
 
     bool acceptsEvents() const override { return !m_boxOpen && !m_unloaded; }
-    bool boxOpen() const { return m_boxOpen; }
     void boxClosed() { m_boxOpen = false; }
 
     std::string text(Field field) const override;
