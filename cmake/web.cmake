@@ -33,6 +33,8 @@ target_link_options(kalvoran_script PRIVATE
     -Oz -flto
     -sENVIRONMENT=web -sFILESYSTEM=0 -sMALLOC=emmalloc
     -sTEXTDECODER=2 -sDYNAMIC_EXECUTION=0
+    # A field holds what the user puts in, megabytes too: the memory grows with it.
+    -sALLOW_MEMORY_GROWTH=1 -sEXPORTED_FUNCTIONS=_main,_malloc,_free
     # The least of emscripten's own script, as a function kalvoranProgram({wasm}) that the page
     # calls with the WebAssembly from its own text once the window is drawn (the shell).
     -sMINIMAL_RUNTIME=1 -sMODULARIZE=1 -sEXPORT_NAME=kalvoranProgram)
@@ -46,8 +48,10 @@ set(wasm $<TARGET_FILE_DIR:kalvoran_script>/kalvoran_script.wasm)
 add_custom_command(OUTPUT ${KALVORAN_PAGE}
     COMMAND ${CMAKE_COMMAND} -DIN=${wasm} -DOUT=${wasm}.gz -P ${PROJECT_SOURCE_DIR}/cmake/gzip.cmake
     COMMAND ${KALVORAN_NODE} $<TARGET_FILE:make_page> ${CMAKE_CURRENT_BINARY_DIR}/shell.html
-        $<TARGET_FILE:kalvoran_script> ${wasm}.gz ${KALVORAN_PAGE}
+        $<TARGET_FILE:kalvoran_script> ${wasm}.gz ${PROJECT_SOURCE_DIR}/packaging/kalvoran.png
+        ${KALVORAN_PAGE}
     DEPENDS make_page kalvoran_script ${CMAKE_CURRENT_BINARY_DIR}/shell.html
+        packaging/kalvoran.png
     VERBATIM)
 add_custom_target(kalvoran_web ALL DEPENDS ${KALVORAN_PAGE})
 
