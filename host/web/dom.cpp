@@ -158,23 +158,25 @@ EM_JS(void, kalvoran_guard_field, (const char* id, int field, int capacity), {
         input.setRangeText(text, start, end, "end");
         record();
     };
-    const insertWhole = (text, start, end) => {
-        if (input.value.length - (end - start) + text.length > capacity) {
-            _kalvoran_too_long();
-            return;
-        }
+    // The text as kalvoran_one_line() puts it into the field; null where the page cannot hold it.
+    const oneLine = (text) => {
         const bytes = lengthBytesUTF8(text) + 1;
         const address = _malloc(bytes);
-        if (!address) {
-            _kalvoran_too_long();
-            return;
-        }
+        if (!address)
+            return null;
         stringToUTF8(text, address, bytes);
         const line = UTF8ToString(_kalvoran_one_line(address));
         _free(address);
-        put(line, start, end);
+        return line;
     };
-
+    const fits = (text, start, end) => input.value.length - (end - start) + text.length <= capacity;
+    const insertWhole = (text, start, end) => {
+        const line = fits(text, start, end) ? oneLine(text) : null;
+        if (line === null)
+            _kalvoran_too_long();
+        else
+            put(line, start, end);
+    };
     input.addEventListener("input", (e) => {
         if (!e.isComposing)
             record();
@@ -224,10 +226,24 @@ EM_JS(void, kalvoran_guard_field, (const char* id, int field, int capacity), {
         } else if (kind === "deleteContentBackward") {
             if (!_kalvoran_key(field, 8))
                 e.preventDefault();
-        } else if (kind === "insertFromDrop" && e.dataTransfer) {
+        } else if (kind.startsWith("insertFromPaste") || kind === "insertFromYank") {
+            // A paste that came without its paste event.
             e.preventDefault();
-            insertWhole(e.dataTransfer.getData("text/plain"), input.selectionStart,
-                        input.selectionEnd);
+            if (e.dataTransfer)
+                insertWhole(e.dataTransfer.getData("text/plain"), input.selectionStart,
+                            input.selectionEnd);
+        }
+    });
+    // A drop goes in where the browser drops it, unless it has line breaks or is too long: then
+    // it goes in whole at the caret (its line breaks would be gone by its beforeinput).
+    input.addEventListener("drop", (e) => {
+        const dropped = e.dataTransfer ? e.dataTransfer.getData("text/plain") : "";
+        const start = input.selectionStart, end = input.selectionEnd;
+        if (!_kalvoran_accepts() || input.readOnly) {
+            e.preventDefault();
+        } else if (!fits(dropped, start, end) || oneLine(dropped) !== dropped) {
+            e.preventDefault();
+            insertWhole(dropped, start, end);
         }
     });
     // A paste's line breaks are gone by the time of its beforeinput, so its text is taken here,
