@@ -148,17 +148,6 @@ void putOnClipboard(const std::wstring& text) {
     CloseClipboard();
 }
 
-std::wstring clipboardText() {
-    std::wstring text;
-    OpenClipboard(window->hwnd());
-    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
-        text = static_cast<const wchar_t*>(GlobalLock(data));
-        GlobalUnlock(data);
-    }
-    CloseClipboard();
-    return text;
-}
-
 void everyControlAsTheTableSays() {
     for (const ControlSpec& entry : controlTable()) {
         check::row = std::string(entry.name);
@@ -413,47 +402,6 @@ void keysAndTheLockedField() {
     SendMessageW(text4, WM_CHAR, L'9', 1);
     SendMessageW(text4, WM_PASTE, 0, 0);
     CHECK_EQ(textOf(text4), std::wstring(L"75"));
-
-    // Real keys on a field whose whole text is selected: copying from every field, the locked
-    // one included; pasting and cutting by the paste rule and the lock.
-    struct Chord {
-        Field field;
-        WORD modifier, key;
-        const wchar_t* text;    // the field's afterwards
-        const wchar_t* clipped; // the clipboard's afterwards
-    };
-    for (const Chord& chord : {Chord{Field::Text4, VK_CONTROL, VK_INSERT, L"75", L"75"},
-                               {Field::Text1, VK_CONTROL, VK_INSERT, L"75", L"75"},
-                               {Field::Text4, VK_SHIFT, VK_INSERT, L"75", L"1\r\n2"},
-                               {Field::Text4, VK_SHIFT, VK_DELETE, L"75", L"1\r\n2"},
-                               {Field::Text2, VK_SHIFT, VK_INSERT, L"1 2", L"1\r\n2"},
-                               {Field::Text2, VK_SHIFT, VK_DELETE, L"", L"75"}}) {
-        HWND edit = window->host().field(chord.field);
-        check::row = "key " + std::to_string(chord.modifier) + "+" + std::to_string(chord.key) +
-                     " in " + std::string(info(chord.field).name);
-        window->host().setText(chord.field, "75");
-        putOnClipboard(L"1\r\n2");
-        SetFocus(edit);
-        SendMessageW(edit, EM_SETSEL, 0, -1);
-        INPUT input[4]{};
-        const WORD keys[] = {chord.modifier, chord.key, chord.key, chord.modifier};
-        for (int i = 0; i < 4; ++i) {
-            input[i].type = INPUT_KEYBOARD;
-            input[i].ki.wVk = keys[i];
-            input[i].ki.dwFlags =
-                (i == 1 || i == 2 ? KEYEVENTF_EXTENDEDKEY : 0) | (i >= 2 ? KEYEVENTF_KEYUP : 0);
-        }
-        SendInput(4, input, sizeof(INPUT));
-        for (int waited = 0; waited < 300; waited += 10) {
-            Sleep(10);
-            pump();
-        }
-        CHECK_EQ(textOf(edit), std::wstring(chord.text));
-        CHECK_EQ(clipboardText(), std::wstring(chord.clipped));
-    }
-    window->host().setText(Field::Text1, "");
-    window->host().setText(Field::Text2, "");
-    window->host().setText(Field::Text4, "");
 }
 
 // Under a high-contrast scheme the result field shows its digits in the scheme's text colour on
