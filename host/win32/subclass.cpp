@@ -26,13 +26,14 @@ std::unordered_map<HWND, Chain>& chains() {
     return all;
 }
 
+int destroyingNow = 0; // how many destroyWindow calls are running
+
 LRESULT CALLBACK chainProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
     const auto found = chains().find(control);
     if (found == chains().end())
         return DefWindowProcW(control, message, wParam, lParam);
-    // A control is destroyed by DestroyWindow in its own thread; the same messages sent from
-    // another thread would tear the chain down under a living control.
-    if ((message == WM_DESTROY || message == WM_NCDESTROY) && InSendMessage())
+    // Sent or posted from outside, these would tear the control down while it lives on.
+    if ((message == WM_DESTROY || message == WM_NCDESTROY) && !destroying())
         return 0;
     // A message sent from inside a layer starts at the top again.
     const std::size_t outer = std::exchange(found->second.running, 0);
@@ -49,14 +50,30 @@ LRESULT CALLBACK chainProc(HWND control, UINT message, WPARAM wParam, LPARAM lPa
     return result;
 }
 
+Chain& chainOf(HWND control) {
+    auto [at, added] = chains().try_emplace(control);
+    if (added)
+        at->second.own = reinterpret_cast<WNDPROC>(
+            SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(chainProc)));
+    return at->second;
+}
+
 } // namespace
 
+void guard(HWND control) { chainOf(control); }
+
+BOOL destroyWindow(HWND window) {
+    ++destroyingNow;
+    const BOOL destroyed = DestroyWindow(window);
+    --destroyingNow;
+    return destroyed;
+}
+
+// A message sent from another thread is never DestroyWindow's, which sends in its own.
+bool destroying() { return destroyingNow > 0 && !InSendMessage(); }
+
 void subclass(HWND control, SubclassProc proc, void* data) {
-    auto [at, added] = chains().try_emplace(control);
-    Chain& chain = at->second;
-    if (added)
-        chain.own = reinterpret_cast<WNDPROC>(
-            SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(chainProc)));
+    Chain& chain = chainOf(control);
     const auto same = std::ranges::find(chain.layers, proc, &Layer::proc);
     if (same != chain.layers.end())
         same->data = data;

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cwchar>
 #include <stdexcept>
+#include <string>
 #include <string_view>
 
 #include "host/key_press.h"
@@ -13,14 +14,19 @@
 namespace kalvoran {
 namespace {
 
-// Whether the message may change an EDIT's text: Ctrl+A and Ctrl+C do not, nor do the keys that
-// move the caret.
+// Shift+Insert, which the EDIT pastes by itself without a WM_PASTE; Ctrl+Insert copies.
+bool pasteKey(UINT message, WPARAM wParam) {
+    return message == WM_KEYDOWN && wParam == VK_INSERT && GetKeyState(VK_SHIFT) < 0;
+}
+
+// Whether the message may change an EDIT's text: Ctrl+A, Ctrl+C and Ctrl+Insert do not, nor do
+// the keys that move the caret.
 bool changesText(UINT message, WPARAM wParam) {
     switch (message) {
     case WM_CHAR:
         return wParam != kCtrlA && wParam != kCtrlC;
     case WM_KEYDOWN:
-        return wParam == VK_DELETE || wParam == VK_INSERT || wParam == VK_BACK;
+        return wParam == VK_DELETE || wParam == VK_BACK || pasteKey(message, wParam);
     case WM_SETTEXT:
     case EM_REPLACESEL:
     case WM_PASTE:
@@ -39,48 +45,43 @@ bool changesText(UINT message, WPARAM wParam) {
 std::size_t index(Field f) { return static_cast<std::size_t>(f); }
 std::size_t index(Option o) { return static_cast<std::size_t>(o); }
 
-// The length of what a single-line EDIT takes of text: up to its first line break.
-std::size_t firstLine(const wchar_t* text, std::size_t length) {
-    const std::wstring_view all(text, length);
-    std::size_t taken = std::min(all.find(L'\n'), length);
-    if (taken < length && taken > 0 && all[taken - 1] == L'\r')
-        --taken;
-    return taken;
+// The text with each line break (CR LF, CR, LF, U+0085, U+2028, U+2029) turned into one blank:
+// a single-line field shows every line of it, side by side.
+std::wstring withBlanks(std::wstring_view text) {
+    std::wstring kept;
+    kept.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const wchar_t c = text[i];
+        if (c == L'\r' && i + 1 < text.size() && text[i + 1] == L'\n')
+            ++i;
+        const bool lineBreak =
+            c == L'\r' || c == L'\n' || c == L'\u0085' || c == L'\u2028' || c == L'\u2029';
+        kept += lineBreak ? L' ' : c;
+    }
+    return kept;
 }
 
-// What a paste would insert: the clipboard's text as far as the field takes it.
-std::size_t pastedLength(HWND owner) {
-    std::size_t length = 0;
+// The clipboard's text; none when it holds no text.
+std::optional<std::wstring> clipboardText(HWND owner) {
+    std::optional<std::wstring> text;
     if (!OpenClipboard(owner))
-        return length;
+        return text;
     if (HANDLE data = GetClipboardData(CF_UNICODETEXT))
-        if (const auto* text = static_cast<const wchar_t*>(GlobalLock(data))) {
-            length = firstLine(text, wcsnlen(text, GlobalSize(data) / sizeof(wchar_t)));
+        if (const auto* units = static_cast<const wchar_t*>(GlobalLock(data))) {
+            text.emplace(units, wcsnlen(units, GlobalSize(data) / sizeof(wchar_t)));
             GlobalUnlock(data);
         }
     CloseClipboard();
-    return length;
+    return text;
 }
 
-// The field's length once the message has put its text in; 0 for a message that inserts
-// nothing.
-std::size_t lengthAfter(HWND edit, UINT message, LPARAM lParam) {
-    const auto* text = reinterpret_cast<const wchar_t*>(lParam);
-    if (message == WM_SETTEXT)
-        return text ? std::wcslen(text) : 0;
-    if (message != WM_PASTE && message != EM_REPLACESEL)
-        return 0;
-    const std::size_t inserted = message == WM_PASTE ? pastedLength(edit)
-                                 : text              ? std::wcslen(text)
-                                                     : 0;
+// The field's length once inserted has replaced its selection, or its whole text.
+std::size_t lengthAfter(HWND edit, bool whole, std::size_t inserted) {
+    if (whole)
+        return inserted;
     DWORD start = 0, end = 0;
     SendMessageW(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
     return static_cast<std::size_t>(GetWindowTextLengthW(edit)) - (end - start) + inserted;
-}
-
-// Shift+Insert, which the EDIT pastes by itself without a WM_PASTE.
-bool pasteKey(UINT message, WPARAM wParam) {
-    return message == WM_KEYDOWN && wParam == VK_INSERT && GetKeyState(VK_SHIFT) < 0;
 }
 
 // Set while the owner's message box is open, cleared however it ends.
@@ -225,6 +226,9 @@ LRESULT Win32Host::guardProc(HWND edit, UINT message, WPARAM wParam, LPARAM lPar
         if (locked)
             wParam = TRUE;
         break;
+    case EM_SETLIMITTEXT:
+        // The field's limit is the host's own (kMostCharacters), never cut silently.
+        return 0;
     case WM_STYLECHANGING:
         if (auto* change = reinterpret_cast<STYLESTRUCT*>(lParam);
             locked && change && wParam == WPARAM(GWL_STYLE))
@@ -241,13 +245,31 @@ LRESULT Win32Host::guardProc(HWND edit, UINT message, WPARAM wParam, LPARAM lPar
         // One rule for every paste: Shift+Insert goes the way of Ctrl+V and the context menu.
         if (pasteKey(message, wParam))
             return SendMessageW(edit, WM_PASTE, 0, 0);
-        if (lengthAfter(edit, message, lParam) > kMostCharacters) {
-            if (host->m_insertTooLong)
-                host->m_insertTooLong(kMostCharacters);
-            return 0; // FALSE for WM_SETTEXT: refused
-        }
+        if (message == WM_PASTE || message == EM_REPLACESEL || (message == WM_SETTEXT && lParam))
+            return host->insert(edit, message, wParam, lParam);
     }
     return callNext(edit, message, wParam, lParam);
+}
+
+// A text put in from outside the host: whole, its line breaks as blanks, or refused whole when
+// the field would grow beyond kMostCharacters.
+LRESULT Win32Host::insert(HWND edit, UINT message, WPARAM wParam, LPARAM lParam) {
+    std::optional<std::wstring> given;
+    if (message == WM_PASTE)
+        given = clipboardText(edit);
+    else if (lParam)
+        given.emplace(reinterpret_cast<const wchar_t*>(lParam));
+    if (!given)
+        return 0;
+    const std::wstring text = withBlanks(*given);
+    if (lengthAfter(edit, message == WM_SETTEXT, text.size()) > kMostCharacters) {
+        if (m_insertTooLong)
+            m_insertTooLong(kMostCharacters);
+        return 0; // FALSE for WM_SETTEXT: refused
+    }
+    if (message == WM_PASTE) // undoable, as the field's own paste
+        return callNext(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text.c_str()));
+    return callNext(edit, message, wParam, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
 } // namespace kalvoran

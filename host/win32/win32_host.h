@@ -34,7 +34,8 @@ public:
     // second, 160,000 a minute, 1,000,000 never return. So no insertion may make a field
     // longer than this, whichever way it comes (Ctrl+V, Shift+Insert, the context menu,
     // WM_PASTE, EM_REPLACESEL, WM_SETTEXT, an accessible value); one that would is refused
-    // whole and tellUser(kMostCharacters) runs.
+    // whole and tellUser(kMostCharacters) runs. Each goes in whole, each of its line breaks
+    // as one blank. No limit set from outside (EM_SETLIMITTEXT) cuts it.
     static constexpr std::size_t kMostCharacters = 20000;
     void onInsertTooLong(std::function<void(std::size_t limit)> tellUser) {
         m_insertTooLong = std::move(tellUser);
@@ -65,6 +66,8 @@ protected:
 
 private:
     static LRESULT guardProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam, void* data);
+    // WM_PASTE, EM_REPLACESEL or WM_SETTEXT with a text, from outside the host.
+    LRESULT insert(HWND edit, UINT message, WPARAM wParam, LPARAM lParam);
     // Tab reaches a container's selected button, or its first when none is selected.
     void updateTabStop(Container container);
 

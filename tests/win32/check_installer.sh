@@ -6,7 +6,8 @@
 # program started from that link shows its window. Uninstalled silently, it leaves no file,
 # folder, link or registry key, and after the next start of Windows nothing in %TEMP% either.
 # While the program runs, neither touches a file and both end with 3; the uninstaller removes
-# the folders the installer made above its folder, and no other.
+# the folders the installer made above its folder, and no other; installed over what an older
+# version left, the install folder too.
 # Usage: check_installer.sh BUILD_DIR probe.exe
 set -u
 build=$1 probe=$2
@@ -19,11 +20,19 @@ cpack --config "$build/CPackConfig.cmake" -G NSIS -B "$work/out" >"$work/cpack.l
     { cat "$work/cpack.log"; fail "cpack"; exit 1; }
 fresh_prefix "$build"
 
+# A program of the prefix that crashes says so on its error output; Wine's debugger then shows no
+# dialog that would wait for a click, and the crash fails the check below.
+exec 2> >(tee -a "$work/errors" >&2)
+run reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f
+settle
+
 # What the prefix holds: every file and folder of drive C: and every registry key. Wine changes
-# a few keys of its own, so only what is new afterwards counts.
+# a few keys of its own, so only what is new afterwards counts; the keys of Wine's console and
+# of its debugger (which a crash of any program of the prefix writes) are Wine's own.
 state() {
     (cd "$WINEPREFIX/drive_c" && find . | sort)
-    sed -n 's/^\[\(.*\)\] [0-9]*$/\1/p' "$WINEPREFIX/system.reg" "$WINEPREFIX/user.reg" | sort
+    sed -n 's/^\[\(.*\)\] [0-9]*$/\1/p' "$WINEPREFIX/system.reg" "$WINEPREFIX/user.reg" |
+        grep -vE '^(Console|Software\\\\Wine\\\\WineDbg)(\\\\|$)' | sort
 }
 state >"$work/before"
 
@@ -62,6 +71,10 @@ run "$work/out/Kalvoran-1.1.9-win64-setup.exe" /S
 cmp -s "$folder/Kalvoran.exe" "$work/changed.exe" || fail "the install changed the running program's file"
 run "$probe" close
 settle
+# What an older version left: its uninstall entry without the record of the folders it made (its
+# uninstaller removed the install folder once empty). The update over it and the uninstall below
+# leave no folder.
+run reg delete "$key" /v KalvoranCreatedFolder /f /reg:64
 run "$work/out/Kalvoran-1.1.9-win64-setup.exe" /S || fail "the silent install after the program ended with $?"
 cmp -s "$folder/Kalvoran.exe" "$build/Kalvoran.exe" || fail "the update did not put the new Kalvoran.exe in place"
 
@@ -111,5 +124,6 @@ state >"$work/after"
 left=$(comm -13 "$work/before" "$work/after")
 [ -z "$left" ] || fail "left behind: $left"
 grep -il kalvoran "$WINEPREFIX"/*.reg && fail "the registry still names Kalvoran"
+grep -a 'Unhandled' "$work/errors" && fail "a program crashed"
 
 finish installer

@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Real keys typed through X into Kalvoran.exe under Wine: junk and modifier combinations are
-# swallowed, digits, comma and backspace taken, the fields' own commands (Ctrl+A, C, V, X, Z and
-# Shift+Insert) work, a paste goes in whole or is refused whole, and Enter in a field or Escape
-# press nothing. Usage: check_keys.sh Kalvoran.exe probe.exe
+# swallowed, digits, comma and backspace taken, the fields' own commands (Ctrl+A, C, V, X, Z,
+# Shift+Insert, and Ctrl+Insert in the result field too) work, a paste goes in whole (its line
+# breaks as blanks, whatever limit another program set) or is refused whole, and Enter in a field
+# or Escape press nothing.
+# Usage: check_keys.sh Kalvoran.exe probe.exe
 set -u
 exe=$1 probe=$2
 here=$(dirname "$0")
@@ -95,11 +97,35 @@ x_retry xdotool mousemove --window "$window" 198 56 click 1 # the circle of "12 
 sleep 0.5
 expect "the next click is handled" "Text1=12"
 
-# A single-line field takes a paste's first line: held, however long the rest.
+# A paste's line breaks go in as blanks, every line kept.
 field 24 304 # Text3
 keys ctrl+a
 paste "3
-$digits$digits" shift+Insert
-expect "a paste's first line by Shift+Insert" "Text3=3"
+4" shift+Insert
+expect "a paste of two lines by Shift+Insert" "Text3=3 4"
+
+# A limit that another program sets on a field cuts no paste.
+bash "$here/wine.sh" "$probe" send 101 0xC5 5 0 # EM_SETLIMITTEXT 5 to Text1
+field 24 32 # Text1
+keys ctrl+a
+paste "${digits:0:100}"
+expect "a 100-digit paste after a limit of 5 set from outside" "Text1=${digits:0:100}"
+
+# The result field: Ctrl+Insert copies from it; Shift+Delete and Shift+Insert change nothing.
+click() { x_retry xdotool mousemove --window "$window" "$1" "$2" click 1; sleep 0.3; }
+click 198 56  # 12 Volt
+click 214 120 # LED rot
+click 142 328 # zwei
+field 24 240  # Text5
+keys ctrl+a 2 0
+click 280 368 # Berechnen
+result=$(shows | sed -n 's/^Text4=//p')
+[ -n "$result" ] || fail "no result to copy"
+field 24 352 # Text4
+keys ctrl+a ctrl+Insert shift+Delete shift+Insert
+field 24 304 # Text3
+keys ctrl+a ctrl+v
+expect "Ctrl+Insert copies from the result field" "Text3=$result"
+expect "Shift+Delete and Shift+Insert leave the result field" "Text4=$result"
 
 finish keys

@@ -10,6 +10,8 @@
 #include <commctrl.h>
 #include <imm.h>
 #include <oleacc.h>
+#include <optional>
+#include <span>
 #include <string>
 #include <thread>
 #include <vector>
@@ -134,6 +136,16 @@ LRESULT CALLBACK boxHook(int code, WPARAM wParam, LPARAM lParam) {
         PostMessageW(box, WM_COMMAND, IDOK, 0);
     }
     return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+void putOnClipboard(const std::wstring& text) {
+    OpenClipboard(window->hwnd());
+    EmptyClipboard();
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
+    std::wcscpy(static_cast<wchar_t*>(GlobalLock(memory)), text.c_str());
+    GlobalUnlock(memory);
+    SetClipboardData(CF_UNICODETEXT, memory);
+    CloseClipboard();
 }
 
 void everyControlAsTheTableSays() {
@@ -337,35 +349,34 @@ void keysAndTheLockedField() {
     press(named("hilfe"), VK_RETURN); // on a focused command button it presses it
     CHECK_EQ(boxes.size(), before + 1);
 
-    // As much as a field holds goes in whole, however it comes; more is refused at once, with a
-    // message, and the field keeps its text. A paste is judged by what a single-line field takes
-    // of it: its first line.
+    // As much as a field holds goes in whole, however it comes, each line break as a blank; more
+    // is refused at once, with a message, and the field keeps its text. A limit that another
+    // program sets cuts nothing.
     struct Insertion {
         const char* how;
         UINT message;
         std::wstring text;
-        std::size_t taken; // 0: refused
+        std::optional<std::wstring> held; // none: refused
     };
     const std::wstring most(Win32Host::kMostCharacters, L'7'), million(1000000, L'8'),
         beyond(Win32Host::kMostCharacters + 5000, L'9');
     const Insertion insertions[] = {
-        {"Ctrl+V of as much as a field holds", WM_CHAR, most, most.size()},
-        {"Ctrl+V of a million digits", WM_CHAR, million, 0},
-        {"Ctrl+V of a short first line", WM_CHAR, L"12\r\n" + beyond, 2},
-        {"WM_SETTEXT from outside", WM_SETTEXT, beyond, 0},
-        {"EM_REPLACESEL from outside", EM_REPLACESEL, beyond, 0},
+        {"Ctrl+V of as much as a field holds", WM_CHAR, most, most},
+        {"Ctrl+V of a million digits", WM_CHAR, million, {}},
+        {"Ctrl+V of two lines", WM_CHAR, L"12\r\n34", L"12 34"},
+        {"Ctrl+V of each line break", WM_CHAR, L"1\r\n2\r3\n4\u00855\u20286\u20297\n\r",
+         L"1 2 3 4 5 6 7  "},
+        {"Ctrl+V of a short first line", WM_CHAR, L"12\r\n" + beyond, {}},
+        {"WM_SETTEXT from outside", WM_SETTEXT, beyond, {}},
+        {"EM_REPLACESEL from outside", EM_REPLACESEL, beyond, {}},
+        {"EM_REPLACESEL of two lines from outside", EM_REPLACESEL, L"1\n2", L"1 2"},
     };
     HWND text5 = named("Text5");
     for (const Insertion& insertion : insertions) {
         check::row = insertion.how;
         window->host().setText(Field::Text5, "5");
-        OpenClipboard(window->hwnd());
-        EmptyClipboard();
-        HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (insertion.text.size() + 1) * sizeof(wchar_t));
-        std::wcscpy(static_cast<wchar_t*>(GlobalLock(memory)), insertion.text.c_str());
-        GlobalUnlock(memory);
-        SetClipboardData(CF_UNICODETEXT, memory);
-        CloseClipboard();
+        SendMessageW(text5, EM_SETLIMITTEXT, 5, 0);
+        putOnClipboard(insertion.text);
         SetFocus(text5);
         SendMessageW(text5, EM_SETSEL, 0, -1);
         const std::size_t before = boxes.size();
@@ -376,9 +387,8 @@ void keysAndTheLockedField() {
             SendMessageW(text5, insertion.message, TRUE,
                          reinterpret_cast<LPARAM>(insertion.text.c_str()));
         CHECK_LE(GetTickCount() - sent, DWORD(1000) + (boxes.size() - before) * 5000);
-        CHECK_EQ(textOf(text5),
-                 insertion.taken ? insertion.text.substr(0, insertion.taken) : std::wstring(L"5"));
-        CHECK_EQ(boxes.size() - before, std::size_t(insertion.taken == 0));
+        CHECK_EQ(textOf(text5), insertion.held.value_or(L"5"));
+        CHECK_EQ(boxes.size() - before, std::size_t(!insertion.held));
         if (boxes.size() > before) {
             CHECK_EQ(boxes.back().title, std::wstring(L"Einfügen nicht möglich"));
             CHECK_LE(boxes.back().opened - sent, DWORD(1000));
@@ -432,11 +442,38 @@ void lockedFieldInHighContrast() {
 // message carries them, the result field stays locked, the window keeps its size, and a DPI
 // change without its rectangle or with no DPI ends nothing.
 struct Sent {
-    const char* target;
+    const char* target; // none: the window
     UINT message;
     WPARAM wParam;
     LPARAM lParam;
+    bool posted = false; // by another program, to be taken by the box's own loop
 };
+HWND targetOf(const Sent& sent) { return sent.target ? named(sent.target) : window->hwnd(); }
+
+// Another program: the probe beside this test posts each posted row's message, as another
+// program may, and has ended before they are taken.
+void postedByTheProbe(std::span<const Sent> rows) {
+    wchar_t path[MAX_PATH];
+    std::wstring line(path, GetModuleFileNameW(nullptr, path, MAX_PATH));
+    line = L"\"" + line.substr(0, line.find_last_of(L'\\') + 1) + L"probe.exe\" post";
+    for (const Sent& sent : rows)
+        if (sent.posted)
+            for (const auto number :
+                 {std::size_t(sent.target ? GetDlgCtrlID(named(sent.target)) : 0),
+                  std::size_t(sent.message), std::size_t(sent.wParam), std::size_t(sent.lParam)})
+                line += L" " + std::to_wstring(number);
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION probe{};
+    CHECK(CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr,
+                         nullptr, &startup, &probe));
+    WaitForSingleObject(probe.hProcess, 60000);
+    DWORD code = 1;
+    GetExitCodeProcess(probe.hProcess, &code);
+    CHECK_EQ(code, DWORD(0));
+    CloseHandle(probe.hProcess);
+    CloseHandle(probe.hThread);
+}
 const Sent kBehindABox[] = {
     {"Text1", WM_CHAR, L'9', 1},
     {"Text1", WM_UNICHAR, L'9', 1},
@@ -447,12 +484,22 @@ const Sent kBehindABox[] = {
     {"Text1", WM_KEYDOWN, VK_DELETE, 1},
     {"Text2", WM_CLEAR, 0, 0},
     {"neurechnen", BM_CLICK, 0, 0},
+    {nullptr, WM_NCDESTROY, 0, 0, true},
+    {nullptr, WM_DESTROY, 0, 0, true},
+    {nullptr, WM_DPICHANGED, MAKEWPARAM(144, 144), 0x1234, true},
+    {"Text1", WM_NCDESTROY, 0, 0, true},
+    {"Text4", WM_DESTROY, 0, 0, true},
+    {"berechnen", WM_NCDESTROY, 0, 0, true},
+    {"Label3", WM_NCDESTROY, 0, 0, true},
+    {"Frame3", WM_NCDESTROY, 0, 0, true},
+    {"ledrot", WM_NCDESTROY, 0, 0, true},
 };
 const Sent kAnyTime[] = {
     {"Text1", WM_UNICHAR, L'x', 1},    {"Text1", WM_UNICHAR, L'.', 1},
     {"Text1", WM_UNICHAR, 0x1F600, 1}, {"Text2", WM_UNICHAR, L'-', 1},
     {"Text3", WM_UNICHAR, L'.', 1},    {"Text4", EM_SETREADONLY, FALSE, 0},
     {"Text4", WM_CHAR, L'9', 1},       {"Text4", WM_UNICHAR, L'9', 1},
+    {"Text1", EM_SETLIMITTEXT, 1, 0},  {nullptr, WM_DPICHANGED, MAKEWPARAM(96, 96), 0x1234},
 };
 
 void messagesFromOutside() {
@@ -476,22 +523,45 @@ void messagesFromOutside() {
                                    {Field::Text4, L"75"}})
             CHECK_EQ(fieldText(field), std::wstring(text));
     };
+    // The window and every control as before: the filter, the lock, the size, each command.
+    const auto working = [&unchanged](const char* what) {
+        unchanged(what);
+        check::row = std::string("the window after ") + what;
+        CHECK(window->hwnd() && IsWindowEnabled(window->hwnd()));
+        RECT client;
+        GetClientRect(window->hwnd(), &client);
+        CHECK_EQ(client.right, 468);
+        CHECK_EQ(client.bottom, 448);
+        SendMessageW(named("Text1"), WM_CHAR, L'x', 1);
+        SendMessageW(named("Text1"), WM_CHAR, L'5', 1);
+        CHECK_EQ(fieldText(Field::Text1), std::wstring(L"5"));
+        CHECK_EQ(textOf(frameBox(named("Frame3"))), std::wstring(L"Ultrahelle LED\u00B4s"));
+        CHECK_EQ(textOf(named("Label3")), std::wstring(L"Volt"));
+        const std::size_t shown = boxes.size();
+        for (const char* name : {"neurechnen", "berechnen", "hilfe", "ledrot"})
+            SendMessageW(named(name), BM_CLICK, 0, 0);
+        CHECK_EQ(boxes.size(), shown + 2);
+        CHECK(window->host().value(Option::ledrot));
+        CHECK_EQ(fieldText(Field::Text1), std::wstring());
+    };
     fill();
     const std::size_t before = boxes.size();
     whileOpen = [] {
         for (const Sent& sent : kBehindABox)
-            SendMessageW(named(sent.target), sent.message, sent.wParam, sent.lParam);
+            if (!sent.posted)
+                SendMessageW(named(sent.target), sent.message, sent.wParam, sent.lParam);
         PostMessageW(named("Text1"), WM_CHAR, L'9', 1);
+        postedByTheProbe(kBehindABox);
     };
     SendMessageW(named("hilfe"), BM_CLICK, 0, 0);
     whileOpen = nullptr;
     pump();
     CHECK_EQ(boxes.size(), before + 1);
-    unchanged("sent behind the help box");
+    working("sent and posted behind the help box");
 
     fill();
     for (const Sent& sent : kAnyTime)
-        SendMessageW(named(sent.target), sent.message, sent.wParam, sent.lParam);
+        SendMessageW(targetOf(sent), sent.message, sent.wParam, sent.lParam);
     unchanged("characters outside the filter, the result field unlocked");
     CHECK(GetWindowLongW(named("Text4"), GWL_STYLE) & ES_READONLY);
 
@@ -513,7 +583,7 @@ void messagesFromOutside() {
     fill();
     std::atomic<bool> done = false;
     std::thread other([&done] {
-        HWND top = window->hwnd(), text1 = named("Text1"), hilfe = named("hilfe");
+        HWND top = window->hwnd(), hilfe = named("hilfe");
         const auto click = [](int id) { return MAKEWPARAM(id, BN_CLICKED); };
         for (const Sent& sent : std::initializer_list<Sent>{
                  {nullptr, WM_COMMAND, click(GetDlgCtrlID(hilfe) + 1), LPARAM(hilfe)},
@@ -523,20 +593,20 @@ void messagesFromOutside() {
                  {nullptr, WM_DESTROY, 0, 0},
                  {nullptr, WM_NCDESTROY, 0, 0},
                  {"Text1", WM_DESTROY, 0, 0},
-                 {"Text1", WM_NCDESTROY, 0, 0}})
-            SendMessageW(sent.target ? text1 : top, sent.message, sent.wParam, sent.lParam);
+                 {"Text1", WM_NCDESTROY, 0, 0},
+                 {"berechnen", WM_NCDESTROY, 0, 0},
+                 {"hilfe", WM_DESTROY, 0, 0},
+                 {"Label2", WM_NCDESTROY, 0, 0},
+                 {"Frame3", WM_NCDESTROY, 0, 0},
+                 {"ledrot", WM_DESTROY, 0, 0}})
+            SendMessageW(targetOf(sent), sent.message, sent.wParam, sent.lParam);
         done = true;
     });
     while (!done) // the window's thread takes what the other sends
         pump();
     other.join();
-    unchanged("tear-down messages and strange click notices from another thread");
-    check::row = "the window after them";
-    SendMessageW(named("Text1"), WM_CHAR, L'x', 1);
-    SendMessageW(named("Text1"), WM_CHAR, L'5', 1);
-    CHECK_EQ(fieldText(Field::Text1), std::wstring(L"5"));
-    SendMessageW(named("neurechnen"), BM_CLICK, 0, 0);
-    CHECK_EQ(fieldText(Field::Text1), std::wstring());
+    working("tear-down messages and strange click notices from another thread");
+    CHECK_EQ(textOf(named("Label2")), toUtf16(specNamed("Label2")->caption));
 
     // Wherever a DPI change would put the window, the whole of it stays on the work area.
     RECT area;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/win32/frame.h"
 
+#include "host/win32/subclass.h"
 #include "ui/win32/window_class.h"
 
 namespace kalvoran {
@@ -16,7 +17,10 @@ LRESULT CALLBACK frameProc(HWND frame, UINT message, WPARAM wParam, LPARAM lPara
             0, L"BUTTON", create->lpszName, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | BS_GROUPBOX,
             0, 0, create->cx, create->cy, frame, nullptr, create->hInstance, nullptr);
         SetWindowLongPtrW(frame, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(box));
-        return box ? 0 : -1;
+        if (!box)
+            return -1;
+        guard(box);
+        return 0;
     }
     case WM_SIZE:
         SetWindowPos(frameBox(frame), nullptr, 0, 0, LOWORD(lParam), HIWORD(lParam),

@@ -17,9 +17,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
             // then would lose what is typed.
             if (got == -1 || (got == 0 && !window.hwnd()))
                 break;
-            // The system sends these; posted, they come from another program.
-            if (got == 0 || message.message == WM_DPICHANGED || message.message == WM_DESTROY ||
-                message.message == WM_NCDESTROY)
+            if (got == 0)
                 continue;
             window.relayToToolTips(message);
             // Tab, the arrow keys and Enter, as in a dialog.

@@ -3,10 +3,12 @@
 
 #include <algorithm>
 #include <commctrl.h>
+#include <optional>
 #include <stdexcept>
 
 #include "core/dispatch.h"
 #include "core/messages.h"
+#include "host/win32/subclass.h"
 #include "host/win32/utf16.h"
 #include "ui/binding.h"
 #include "ui/layout.h"
@@ -45,6 +47,29 @@ Rect workArea(const RECT& window) {
 // From 50 % to 1000 %: a WM_DPICHANGED outside that range comes from no monitor.
 bool plausible(UINT dpi) { return dpi >= 48 && dpi <= 960; }
 
+// The system sends these to the window's thread; posted, they come from another program, and
+// every loop of the thread (a message box's too) drops them before a procedure sees them.
+LRESULT CALLBACK dropPostedTearDown(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == HC_ACTION)
+        if (auto* message = reinterpret_cast<MSG*>(lParam); message->message == WM_DPICHANGED ||
+                                                            message->message == WM_DESTROY ||
+                                                            message->message == WM_NCDESTROY)
+            message->message = WM_NULL;
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+// The rectangle at address, if this process may read it there.
+std::optional<RECT> readRect(LPARAM address) {
+    RECT r;
+    SIZE_T read = 0;
+    if (!address ||
+        !ReadProcessMemory(GetCurrentProcess(), reinterpret_cast<const void*>(address), &r,
+                           sizeof r, &read) ||
+        read != sizeof r)
+        return std::nullopt;
+    return r;
+}
+
 } // namespace
 
 MainWindow::MainWindow(HINSTANCE instance) {
@@ -57,6 +82,8 @@ MainWindow::MainWindow(HINSTANCE instance) {
     if (!m_hwnd)
         throw std::runtime_error("the window could not be created");
     m_host.setWindow(m_hwnd);
+    m_dropPosted =
+        SetWindowsHookExW(WH_GETMESSAGE, dropPostedTearDown, nullptr, GetCurrentThreadId());
     const UINT dpi = GetDpiForWindow(m_hwnd);
     m_fonts = Fonts(dpi);
     buildControls(dpi);
@@ -68,8 +95,10 @@ MainWindow::MainWindow(HINSTANCE instance) {
 MainWindow::~MainWindow() {
     if (m_hwnd) {
         SetWindowLongPtrW(m_hwnd, GWLP_USERDATA, 0);
-        DestroyWindow(m_hwnd);
+        destroyWindow(m_hwnd);
     }
+    if (m_dropPosted)
+        UnhookWindowsHookEx(m_dropPosted);
     for (HICON icon : m_icons)
         if (icon)
             DestroyIcon(icon);
@@ -95,6 +124,7 @@ void MainWindow::buildControls(UINT dpi) {
                         0, 0, m_hwnd, nullptr, instance, nullptr);
     const auto defaultFont = reinterpret_cast<WPARAM>(m_fonts[FontRole::Default]);
     SendMessageW(m_toolTips, WM_SETFONT, defaultFont, FALSE);
+    guard(m_toolTips);
 
     for (std::size_t i : creationOrder()) {
         const ControlSpec& entry = table[i];
@@ -113,6 +143,7 @@ void MainWindow::buildControls(UINT dpi) {
                     0, WC_STATICW, toUtf16(entry.accessibleName).c_str(), WS_CHILD | SS_NOPREFIX, 0,
                     0, 0, 0, parent, nullptr, instance, nullptr));
                 SendMessageW(m_names.back(), WM_SETFONT, defaultFont, FALSE);
+                guard(m_names.back());
             }
             const ControlClass kind = controlClass(entry);
             hwnd = CreateWindowExW(
@@ -126,6 +157,7 @@ void MainWindow::buildControls(UINT dpi) {
             throw std::runtime_error("a control could not be created");
         m_controls[i] = hwnd;
         m_clicked[i] = clickOf(entry.name);
+        guard(hwnd);
 
         if (!entry.toolTip.empty()) {
             std::wstring tip = toUtf16(entry.toolTip);
@@ -324,18 +356,17 @@ LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
                                                                  : m_host.field(startFocus()));
         return 0;
     case WM_DPICHANGED: {
-        // Sent by the system on a move to a monitor of another scale; anything else may post
+        // Sent by the system on a move to a monitor of another scale; anything else may send
         // it too, so neither parameter is taken on trust.
         if (!plausible(HIWORD(wParam)))
             return 0;
         layout(HIWORD(wParam));
         // The suggested rectangle is a pointer into the sender's memory when another thread
-        // sent it: only the window's own thread's is read. Wherever it points, the whole window
-        // stays on a work area.
+        // sent it: only the window's own thread's is read, and only where it may be read.
+        // Wherever it points, the whole window stays on a work area.
         RECT wanted;
         GetWindowRect(m_hwnd, &wanted);
-        if (const auto* suggested = reinterpret_cast<const RECT*>(lParam);
-            suggested && !InSendMessage())
+        if (const std::optional<RECT> suggested = InSendMessage() ? std::nullopt : readRect(lParam))
             OffsetRect(&wanted, suggested->left - wanted.left, suggested->top - wanted.top);
         moveTo(wanted);
         return 0;
@@ -367,16 +398,16 @@ LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CLOSE:
         // Nothing closes the window behind an open message box.
         if (!m_host.boxOpen())
-            DestroyWindow(m_hwnd);
+            destroyWindow(m_hwnd);
         return 0;
     case WM_DESTROY:
-        // Only DestroyWindow, from this thread, destroys the window; another program may send
-        // the messages that announce it, and they change nothing.
-        if (!InSendMessage())
+        // Only destroyWindow destroys the window; another program may send or post the
+        // messages that announce it, and they change nothing.
+        if (destroying())
             PostQuitMessage(0);
         return 0;
     case WM_NCDESTROY: {
-        if (InSendMessage())
+        if (!destroying())
             return 0;
         HWND hwnd = m_hwnd;
         SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);

@@ -66,6 +66,7 @@ private:
     std::vector<HWND> m_names;    // the accessible name of each field, hidden
     HWND m_toolTips = nullptr;
     HWND m_lastFocus = nullptr;
+    HHOOK m_dropPosted = nullptr;
 };
 
 } // namespace kalvoran
