@@ -224,6 +224,13 @@ void TestWindowInput::pasteIsNotFiltered() {
     QCOMPARE(edit->text(), QString());
     QTest::keyClick(edit, Qt::Key_Insert, Qt::ShiftModifier);
     QCOMPARE(edit->text(), QString("-1.5 V"));
+    // Each line break a blank, the caret behind the paste.
+    QApplication::clipboard()->setText(QString::fromUtf8("12\r\n34\u2028"
+                                                         "5"));
+    edit->setCursorPosition(2);
+    QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(edit->text(), QString("-112 34 5.5 V"));
+    QCOMPARE(edit->cursorPosition(), 9);
 }
 
 // Nothing pasted is ever cut: a value of more digits than a line edit takes by default is kept

@@ -10,9 +10,29 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QValidator>
+
+#include "host/pasted_text.h"
 
 namespace kalvoran {
 namespace {
+
+// Every change of a field passes its validator, whichever way it came (keys, the context menu,
+// the middle button, a drop, an accessible edit): a pasted text's line breaks become blanks there,
+// the caret staying behind what was pasted.
+class OneLine final : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString& input, int& pos) const override {
+        const std::string text = input.toStdString();
+        const std::string line = oneLine(text);
+        if (line != text) {
+            pos = int(QString::fromStdString(oneLine(input.left(pos).toStdString())).size());
+            input = QString::fromStdString(line);
+        }
+        return Acceptable;
+    }
+};
 
 // The icon of each kind of message box, and the name a screen reader gives it.
 struct BoxIcon {
@@ -38,6 +58,8 @@ void QtHost::addField(Field field, QLineEdit* edit) {
     m_fields[static_cast<std::size_t>(field)] = edit;
     edit->setMaxLength(std::numeric_limits<int>::max()); // nothing is ever cut
     edit->setReadOnly(info(field).locked);
+    if (!info(field).locked)
+        edit->setValidator(new OneLine(edit));
 }
 
 void QtHost::addOption(Option option, QAbstractButton* button) {

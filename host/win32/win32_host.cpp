@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "host/key_press.h"
+#include "host/pasted_text.h"
 #include "host/win32/subclass.h"
 #include "host/win32/utf16.h"
 
@@ -44,22 +45,6 @@ bool changesText(UINT message, WPARAM wParam) {
 
 std::size_t index(Field f) { return static_cast<std::size_t>(f); }
 std::size_t index(Option o) { return static_cast<std::size_t>(o); }
-
-// The text with each line break (CR LF, CR, LF, U+0085, U+2028, U+2029) turned into one blank:
-// a single-line field shows every line of it, side by side.
-std::wstring withBlanks(std::wstring_view text) {
-    std::wstring kept;
-    kept.reserve(text.size());
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const wchar_t c = text[i];
-        if (c == L'\r' && i + 1 < text.size() && text[i + 1] == L'\n')
-            ++i;
-        const bool lineBreak =
-            c == L'\r' || c == L'\n' || c == L'\u0085' || c == L'\u2028' || c == L'\u2029';
-        kept += lineBreak ? L' ' : c;
-    }
-    return kept;
-}
 
 // The clipboard's text; none when it holds no text.
 std::optional<std::wstring> clipboardText(HWND owner) {
@@ -261,7 +246,7 @@ LRESULT Win32Host::insert(HWND edit, UINT message, WPARAM wParam, LPARAM lParam)
         given.emplace(reinterpret_cast<const wchar_t*>(lParam));
     if (!given)
         return 0;
-    const std::wstring text = withBlanks(*given);
+    const std::wstring text = toUtf16(oneLine(toUtf8(*given)));
     if (lengthAfter(edit, message == WM_SETTEXT, text.size()) > kMostCharacters) {
         if (m_insertTooLong)
             m_insertTooLong(kMostCharacters);
