@@ -149,6 +149,15 @@ def paste(text):
     press((CONTROL, "v"))
 
 
+def undo(redo=False):
+    """Ctrl+Z, Ctrl+Y; MiniBrowser binds no key to them (Safari has them in its Edit menu), so
+    in WebKitGTK the engine's own commands that such a menu sends."""
+    if d.name == "webkit":
+        js(f"document.execCommand('{'redo' if redo else 'undo'}')")
+    else:
+        press((CONTROL, "y" if redo else "z"))
+
+
 def type_into(field, text):
     """Typed into the field clicked; a text of more than one line is pasted."""
     click_control(field)
@@ -330,8 +339,8 @@ try:
         expect(f"rectangle of {name}", shown.get(name), list(place(name)))
     # An option button's caption shows as the table writes it, its runs of blanks kept.
     for name in OPTIONS:
-        shown_caption = js("return document.querySelector(`[data-control='${arguments[0]}']`)"
-                           ".innerText", name)
+        shown_caption = js("return document.querySelector(`[data-control='${arguments[0]}']"
+                           " > span`).innerText", name)
         expect(f"caption of {name}", shown_caption, captions[name])
 
     # The worked examples and the three boxes of a calculation: typed (a text of two lines
@@ -405,13 +414,11 @@ try:
     # Undo and redo move only between the user's own texts: never a refused character, nothing
     # from before a preset (a handler's write starts the field's history anew).
     UNDO = [  # field, steps (keys, clicks, the text meanwhile); the text after
-        ("Text1", [("type", "7"), ("circle", "opt12v"), ("click", "Text1"),
-                   ("keys", (CONTROL, "z"), (CONTROL, "z"), (CONTROL, "y"))], "12"),
-        ("Text3", [("type", "45"), ("keys", (CONTROL, "z")), ("is", ""), ("keys", "drei"),
-                   ("keys", (CONTROL, "y"))], "45")]
+        ("Text1", [("type", "7"), ("circle", "opt12v"), ("click", "Text1"), ("undo",),
+                   ("undo",), ("redo",)], "12"),
+        ("Text3", [("type", "45"), ("undo",), ("is", ""), ("type", "drei"), ("redo",)], "45")]
     if chromium:
-        UNDO.append(("Text2", [("composition", "ab"), ("keys", (CONTROL, "z"), (CONTROL, "y"))],
-                     ""))
+        UNDO.append(("Text2", [("composition", "ab"), ("undo",), ("redo",)], ""))
     for field, steps, want in UNDO:
         click_control("neurechnen")
         click_control(field)
@@ -422,14 +429,14 @@ try:
                 click_circle(*what)
             elif step == "click":
                 click_control(*what)
+            elif step in ("undo", "redo"):
+                undo(step == "redo")
             elif step == "is":
                 expect(f"undo in {field}: {steps}", value(field), *what)
             elif step == "composition":
                 d.cdp("Input.imeSetComposition", {"text": what[0], "selectionStart": 2,
                                                   "selectionEnd": 2})
                 d.cdp("Input.insertText", {"text": what[0]})
-            else:
-                press(*what)
         expect(f"undo and redo in {field}: {steps}", value(field), want)
 
     # A click on each option button's circle selects it and writes its preset.
@@ -489,8 +496,9 @@ try:
 
     # Nothing was fetched, no policy was broken.
     requests = d.requests()
-    if requests is not None:
+    if chromium:  # (Firefox's log has no file:// requests, WebKitGTK's driver no log at all)
         expect("the page's own request, logged", requests[:1], ["file://" + PAGE])
+    if requests is not None:
         expect("requests beside the page", [u for u in requests if not u.startswith("file://")],
                [])
     expect("resources loaded", js("return performance.getEntriesByType('resource').length"), 0)
@@ -526,8 +534,10 @@ try:
     expect("4 MB in Text1, Berechnen: box", js(BOX), ["Ungültige Eingabe", "stop", "ok"])
     press(ENTER)
     expect("4 MB in Text1, Berechnen: complaints", d.complaints(), [])
-    for size, held, title in ((1 << 20, 1 << 20, None),
-                              (10 << 20, 1 << 20, "Einfügen nicht möglich")):
+    PASTE_SIZES = [(1 << 20, 1 << 20, None), (10 << 20, 1 << 20, "Einfügen nicht möglich")]
+    # (WebKitGTK takes no more than 512 KB from the X clipboard here, from xclip or xsel alike.)
+    carried = getattr(d, "clipboard_carries", None)
+    for size, held, title in [(carried, carried, None)] if carried else PASTE_SIZES:
         click_control("Text1")
         if not title:
             press((CONTROL, "a"), BACKSPACE)
@@ -556,15 +566,17 @@ try:
         "return [r.left, r.top, r.right, r.bottom]", s)]
         for n, s in (("field", "#Text1"), ("circle", "#opt5v"), ("button", "#berechnen"))}
     left, top, right, bottom = box["field"]
-    edge = {
-        "top": [pixel(x, top) for x in range(int(left) + 4, int(right) - 4)],
-        "left": [pixel(left, y) for y in range(int(top) + 4, int(bottom) - 4)],
-        "bottom": [pixel(x, bottom - 1) for x in range(int(left) + 4, int(right) - 4)],
-        "right": [pixel(right - 1, y) for y in range(int(top) + 4, int(bottom) - 4)]}
+    across, down = range(int(left) + 4, int(right) - 4), range(int(top) + 4, int(bottom) - 4)
+    edge = {  # the border's two rows on each side
+        "top": [pixel(x, top + i) for x in across for i in (0, 1)],
+        "left": [pixel(left + i, y) for y in down for i in (0, 1)],
+        "bottom": [pixel(x, bottom - i) for x in across for i in (1, 2)],
+        "right": [pixel(right - i, y) for y in down for i in (1, 2)]}
     mean = {k: sum(v) // len(v) for k, v in edge.items()}
     print("field border, grey of its edges:", mean)
-    expect("field: top and left darker than bottom and right by a third",
-           [mean["top"] + 80 < mean["bottom"], mean["left"] + 80 < mean["right"]], [True, True])
+    expect("field: top and left dark grey, bottom and right white",
+           [mean["top"] <= 0xa0, mean["left"] <= 0xa0, mean["bottom"] >= 0xf0,
+            mean["right"] >= 0xf0], [True] * 4)
     for part, most in (("circle", 0x80), ("button", 0x20)):
         left, top, right, bottom = map(int, box[part])
         inset = 3 if part == "button" else 0
@@ -572,14 +584,6 @@ try:
                       for y in range(top + inset, bottom - inset))
         expect(f"{part}: darkest grey at most {most:#x}", f"{darkest:#x}" if darkest > most
                else "ok", "ok")
-
-    # A desktop window 360 CSS pixels wide: the window scaled to the width, nothing to scroll.
-    d.set_window(360, 640)
-    expect("a window 360 wide: its width, the form's, the page's scroll", js(
-        "const e = document.documentElement;"
-        "return [innerWidth, Math.round(document.getElementById('Form1')"
-        ".getBoundingClientRect().width), e.scrollWidth <= e.clientWidth]"), [360, 360, True])
-    d.set_window(600, 600)
 
     # Back after going to another page: a new start in the initial state, or where the browser
     # kept the whole page (its back/forward cache), the same run as it was; and it works.
@@ -689,6 +693,15 @@ try:
     expect("over http: the page's icon", js(
         "const l = document.querySelector('link[rel~=icon]'); return l && l.href.slice(0, 22)"),
            "data:image/png;base64,")
+    # A desktop window 360 CSS pixels wide, here a frame of that width (a browser's window has
+    # a least width of its own): the window scaled to the width, nothing to scroll sideways.
+    open(os.path.join(folder, "narrow.html"), "w").write(
+        f"<!DOCTYPE html><iframe src='{page_url}' style='width: 360px; height: 640px; border: 0'>")
+    d.open(f"http://127.0.0.1:{port}/narrow.html")
+    expect("a window 360 wide: its width, the form's, the page's scroll", js(
+        "const w = frames[0], e = w.document.documentElement;"
+        "return [w.innerWidth, Math.round(w.document.getElementById('Form1')"
+        ".getBoundingClientRect().width), e.scrollWidth <= e.clientWidth]"), [360, 360, True])
     open_page("file://" + PAGE)
 
     # "Beenden": the tab closes, or the form goes and one line says how to start again.

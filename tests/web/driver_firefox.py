@@ -135,10 +135,6 @@ class Firefox:
         return base64.b64decode(self.command("browsingContext.captureScreenshot",
                                              context=self.context)["data"])
 
-    def set_window(self, width, height):
-        self.command("browsingContext.setViewport", context=self.context,
-                     viewport={"width": width, "height": height})
-
     def take_events(self, method):
         taken = [e["params"] for e in self.events if e["method"] == method]
         self.events = [e for e in self.events if e["method"] != method]

@@ -6,11 +6,10 @@ WebKitGTK's drivers share. Every driver has these members:
   perform(actions): W3C input actions, real keys and pointer;
   set_clipboard(text): the text on the clipboard that Ctrl+V pastes;
   screenshot(): the viewport as PNG bytes;  complaints(): the console's errors since last asked;
-  set_window(width, height): the viewport in CSS pixels;  is_open(): the tab still there;
+  is_open(): the tab still there;
   quit(): ends all that it started."""
 import base64
 import sys
-import time
 
 try:
     from selenium.common.exceptions import WebDriverException
@@ -40,17 +39,6 @@ class WebDriver:
 
     def screenshot(self):
         return base64.b64decode(self.driver.get_screenshot_as_base64())
-
-    def set_window(self, width, height):
-        """The window made as large as needed for a viewport of the size asked."""
-        for _ in range(3):
-            inner = self.js("return [innerWidth, innerHeight]")
-            if inner == [width, height]:
-                return
-            rect = self.driver.get_window_rect()
-            self.driver.set_window_rect(width=rect["width"] + width - inner[0],
-                                        height=rect["height"] + height - inner[1])
-            time.sleep(0.1)
 
     def is_open(self):
         try:

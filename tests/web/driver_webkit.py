@@ -20,6 +20,8 @@ class WebKit(WebDriver):
     # A browser in automation writes no console message anywhere a driver can read: the page's
     # copy carries a few lines that note its errors and policy violations (check_page.py).
     notes_complaints = True
+    # The most that WebKitGTK takes from the X clipboard here (a larger text comes cut, after 30 s).
+    clipboard_carries = 1 << 19
 
     def __init__(self):
         self.x = XServer()

@@ -27,18 +27,25 @@ class XServer:
     def __init__(self):
         need("Xvfb", "xvfb")
         need("xclip", "xclip")
-        read, write = os.pipe()
-        self.process = subprocess.Popen(
-            ["Xvfb", "-displayfd", str(write), "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
-            pass_fds=[write], stderr=subprocess.DEVNULL)
-        os.close(write)
-        number = os.read(read, 32).decode().strip()
-        os.close(read)
-        if not number:
-            sys.exit("Xvfb did not start")
-        self.display = ":" + number
-        self.env = dict(os.environ, DISPLAY=self.display)
+        need("xdpyinfo", "x11-utils")
         self.clipboard_owner = None
+        for _ in range(TRIES):
+            read, write = os.pipe()
+            self.process = subprocess.Popen(
+                ["Xvfb", "-displayfd", str(write), "-screen", "0", "1280x1024x24", "-nolisten",
+                 "tcp"], pass_fds=[write], stderr=subprocess.DEVNULL)
+            os.close(write)
+            number = os.read(read, 32).decode().strip()
+            os.close(read)
+            self.display = ":" + number
+            self.env = dict(os.environ, DISPLAY=self.display)
+            # The display is ours once a client of ours is served there.
+            served = self.run(["xdpyinfo"]) if number else None
+            if served and served.returncode == 0:
+                return
+            self.end(self.process)
+            time.sleep(0.5)
+        sys.exit(f"Xvfb did not start: {served and served.stderr.decode(errors='replace')}")
 
     def run(self, argv, **kw):
         """A short-lived client, started again while the server refuses it."""
