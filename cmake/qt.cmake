@@ -28,7 +28,10 @@ set(KALVORAN_PNG ${CMAKE_CURRENT_BINARY_DIR}/kalvoran.png)
 set(KALVORAN_ICO ${CMAKE_CURRENT_BINARY_DIR}/kalvoran.ico)
 set(KALVORAN_THEME_SIZES 16 24 32 64 128 256)
 set(KALVORAN_THEME_PNGS)
-foreach(size ${KALVORAN_THEME_SIZES})
+# The web app's sizes are made beside them, for the copies that the browser's build takes from
+# packaging/ (tests/check_packaging.sh compares them).
+set(KALVORAN_APP_SIZES 192 512)
+foreach(size ${KALVORAN_THEME_SIZES} ${KALVORAN_APP_SIZES})
     list(APPEND KALVORAN_THEME_PNGS ${CMAKE_CURRENT_BINARY_DIR}/hicolor/${size}x${size}/kalvoran.png)
 endforeach()
 add_custom_command(

@@ -15,6 +15,8 @@ string(REGEX REPLACE " ?([{};,>]) ?" "\\1" style "${style}")
 string(REGEX REPLACE "([{;]) ?([a-z-]+): " "\\1\\2:" style "${style}")
 string(REPLACE ";}" "}" style "${style}")
 file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/shell.html.in "${head}${style}${tail}")
+# The window's colour, around it in the page and the installed app's.
+set(KALVORAN_WINDOW_COLOUR "#f0f0f0")
 configure_file(${CMAKE_CURRENT_BINARY_DIR}/shell.html.in ${CMAKE_CURRENT_BINARY_DIR}/shell.html
     @ONLY)
 set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ui/web/shell.html.in)
@@ -33,6 +35,8 @@ target_link_options(kalvoran_script PRIVATE
     -Oz -flto
     -sENVIRONMENT=web -sFILESYSTEM=0 -sMALLOC=emmalloc
     -sTEXTDECODER=2 -sDYNAMIC_EXECUTION=0
+    # A field holds what the user puts in, megabytes too: the memory grows with it.
+    -sALLOW_MEMORY_GROWTH=1 -sEXPORTED_FUNCTIONS=_main,_malloc,_free
     # The least of emscripten's own script, as a function kalvoranProgram({wasm}) that the page
     # calls with the WebAssembly from its own text once the window is drawn (the shell).
     -sMINIMAL_RUNTIME=1 -sMODULARIZE=1 -sEXPORT_NAME=kalvoranProgram)
@@ -46,16 +50,38 @@ set(wasm $<TARGET_FILE_DIR:kalvoran_script>/kalvoran_script.wasm)
 add_custom_command(OUTPUT ${KALVORAN_PAGE}
     COMMAND ${CMAKE_COMMAND} -DIN=${wasm} -DOUT=${wasm}.gz -P ${PROJECT_SOURCE_DIR}/cmake/gzip.cmake
     COMMAND ${KALVORAN_NODE} $<TARGET_FILE:make_page> ${CMAKE_CURRENT_BINARY_DIR}/shell.html
-        $<TARGET_FILE:kalvoran_script> ${wasm}.gz ${KALVORAN_PAGE}
+        $<TARGET_FILE:kalvoran_script> ${wasm}.gz ${PROJECT_SOURCE_DIR}/packaging/kalvoran.png
+        ${KALVORAN_PAGE}
     DEPENDS make_page kalvoran_script ${CMAKE_CURRENT_BINARY_DIR}/shell.html
+        packaging/kalvoran.png
     VERBATIM)
 add_custom_target(kalvoran_web ALL DEPENDS ${KALVORAN_PAGE})
 
-# The release file beside the other packages: `cmake --build --preset web --target package`
-# copies the page, already named with the version, to where cpack puts the .deb and the zip.
+# The installable site for any static web space: the page as index.html with the manifest and the
+# service worker beside it, and the program's icons at the sizes a web app needs.
+set(KALVORAN_SITE ${CMAKE_BINARY_DIR}/site)
+set(KALVORAN_SITE_FILES index.html manifest.webmanifest sw.js kalvoran-192.png kalvoran-512.png)
+configure_file(ui/web/site/manifest.webmanifest.in ${KALVORAN_SITE}/manifest.webmanifest @ONLY)
+configure_file(ui/web/site/sw.js.in ${KALVORAN_SITE}/sw.js @ONLY)
+configure_file(packaging/kalvoran-192.png ${KALVORAN_SITE}/kalvoran-192.png COPYONLY)
+configure_file(packaging/kalvoran-512.png ${KALVORAN_SITE}/kalvoran-512.png COPYONLY)
+add_custom_command(OUTPUT ${KALVORAN_SITE}/index.html
+    COMMAND ${CMAKE_COMMAND} -DPAGE=${KALVORAN_PAGE} -DHEAD=${PROJECT_SOURCE_DIR}/ui/web/site/head.html
+        -DOUT=${KALVORAN_SITE}/index.html -P ${PROJECT_SOURCE_DIR}/cmake/web_site.cmake
+    DEPENDS ${KALVORAN_PAGE} ui/web/site/head.html cmake/web_site.cmake
+    VERBATIM)
+add_custom_target(kalvoran_site ALL DEPENDS ${KALVORAN_SITE}/index.html)
+
+# The release files beside the other packages: `cmake --build --preset web --target package`
+# copies the page, already named with the version, and zips the site, to where cpack puts the
+# .deb and the zip. The zip's files carry one fixed time, so that two builds give the same bytes.
 set(KALVORAN_PACKAGE_DIR ${CMAKE_BINARY_DIR}/package CACHE PATH "Where the release file goes")
+set(KALVORAN_SITE_ZIP ${KALVORAN_PACKAGE_DIR}/Kalvoran-${PROJECT_VERSION}-web.zip)
 add_custom_target(package
     COMMAND ${CMAKE_COMMAND} -E make_directory ${KALVORAN_PACKAGE_DIR}
     COMMAND ${CMAKE_COMMAND} -E copy ${KALVORAN_PAGE} ${KALVORAN_PACKAGE_DIR}
-    DEPENDS kalvoran_web
-    COMMENT "The release file: ${KALVORAN_PACKAGE_DIR}/Kalvoran-${PROJECT_VERSION}.html")
+    COMMAND ${CMAKE_COMMAND} -E rm -f ${KALVORAN_SITE_ZIP}
+    COMMAND ${CMAKE_COMMAND} -E chdir ${KALVORAN_SITE} ${CMAKE_COMMAND} -E tar cf
+        ${KALVORAN_SITE_ZIP} --format=zip --mtime=2026-12-10 ${KALVORAN_SITE_FILES}
+    DEPENDS kalvoran_web kalvoran_site
+    COMMENT "The release files: ${KALVORAN_PACKAGE_DIR}/Kalvoran-${PROJECT_VERSION}.html and -web.zip")

@@ -66,8 +66,9 @@ QByteArray icoOf(const QImage& indexed) {
     return out;
 }
 
-// The sizes of the icon theme (hicolor) drawn from the SVG.
-constexpr int kThemeSizes[] = {16, 24, 32, 48, 64, 128, 256};
+// The sizes of the icon theme (hicolor) drawn from the SVG, and those the web app asks for (192
+// and 512).
+constexpr int kThemeSizes[] = {16, 24, 32, 48, 64, 128, 192, 256, 512};
 
 bool writeThemeIcons(const QString& svg, const QString& outDir) {
     QSvgRenderer renderer(svg);

@@ -17,9 +17,15 @@ grep -qx 'Comment=Programm zur Errechnung des el. Widerstands' "$build/de.kalvor
 appstreamcli validate --no-net "$build/de.kalvoran.Kalvoran.metainfo.xml" || fail "AppStream metadata"
 grep -q '<release version="1.1.9"' "$build/de.kalvoran.Kalvoran.metainfo.xml" || fail "release 1.1.9"
 
-# The program file's icon is committed for the Windows build, which has no Qt to make it; it is
-# still the XPM's, byte for byte. (The Windows build's own tests read its version record back.)
+# The program file's icon and the page's are committed for the Windows and the browser's builds,
+# which have no Qt to make them; they are still the XPM's, byte for byte. (The Windows build's own
+# tests read its version record back.)
 cmp -s "$build/kalvoran.ico" "$src/packaging/kalvoran.ico" || fail "packaging/kalvoran.ico is not what make_icons makes"
+cmp -s "$build/kalvoran.png" "$src/packaging/kalvoran.png" || fail "packaging/kalvoran.png is not what make_icons makes"
+for size in 192 512; do
+    cmp -s "$build/hicolor/${size}x$size/kalvoran.png" "$src/packaging/kalvoran-$size.png" ||
+        fail "packaging/kalvoran-$size.png is not what make_icons makes"
+done
 
 # Only a folder named after a toolkit includes it.
 toolkit=$(cd "$src" && git ls-files core host ui 2>/dev/null | grep -Ev '/(qt|win32)/' |
@@ -35,7 +41,7 @@ done
 
 # Licence: the full text beside the sources, a licence line in every source and script file.
 cmp -s "$src/LICENSE" /usr/share/common-licenses/GPL-3 || fail "LICENSE is not the GPL 3 text"
-unlicensed=$(cd "$src" && git ls-files 2>/dev/null | grep -Ev '^(LICENSE|REUSE.toml|README.md|CMakePresets.json|packaging/(changelog.in|copyright.in|kalvoran.ico)|tests/transcript.txt|fuzz/corpus/)' |
+unlicensed=$(cd "$src" && git ls-files 2>/dev/null | grep -Ev '^(LICENSE|REUSE.toml|README.md|CMakePresets.json|packaging/(changelog.in|copyright.in|kalvoran.ico|kalvoran(-[0-9]+)?.png)|ui/web/site/manifest.webmanifest.in|tests/transcript.txt|fuzz/corpus/)' |
     xargs -r grep -L 'SPDX-License-Identifier: GPL-3.0-or-later')
 [ -z "$unlicensed" ] || fail "no licence line in: $unlicensed"
 grep -rqi 'Alle Rechte vorbehalten' "$src/packaging" "$src/README.md" && fail "all rights reserved"

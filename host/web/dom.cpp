@@ -12,12 +12,15 @@ EM_JS(void, kalvoran_copy_value, (const char* id, char* out, int size), {
     stringToUTF8(document.getElementById(UTF8ToString(id)).value, out, size);
 });
 
-// The caret goes to the start, so that a text wider than its field shows its leading digits.
+// The caret goes to the start, so that a text wider than its field shows its leading digits. The
+// field's undo history starts anew with the text the program wrote.
 EM_JS(void, kalvoran_set_value, (const char* id, const char* text), {
     const field = document.getElementById(UTF8ToString(id));
     field.value = UTF8ToString(text);
     field.setSelectionRange(0, 0);
     field.scrollLeft = 0;
+    if (field.kalvoranRestart)
+        field.kalvoranRestart();
 });
 
 EM_JS(int, kalvoran_checked, (const char* id), {
@@ -28,29 +31,29 @@ EM_JS(void, kalvoran_set_checked, (const char* id, int checked), {
     document.getElementById(UTF8ToString(id)).checked = !!checked;
 });
 
-// One <dialog> for every box: a title bar, the icon, the text and OK, which has the focus. Enter,
-// Space and Escape dismiss it; the focus goes back where it was.
+// The page's one box (written in the page): a title bar, the icon, the text and OK, which has the
+// focus and keeps it. Enter, Space and Escape dismiss it; from that moment the window takes input
+// again, and the focus goes back where it was.
 EM_JS(void, kalvoran_open_box, (const char* prompt, const char* title, int icon), {
-    let box = document.getElementById("box");
-    if (!box) {
-        const part = (tag, cls, parent) => {
-            const made = document.createElement(tag);
-            made.className = cls;
-            parent.append(made);
-            return made;
+    const box = document.getElementById("box");
+    const ok = box.querySelector(".ok");
+    if (!box.kalvoranBack) {
+        box.kalvoranBack = {to: null};
+        const done = () => {
+            const back = box.kalvoranBack.to;
+            if (!back)
+                return;
+            box.kalvoranBack.to = null;
+            _kalvoran_box_closed();
+            if (back.isConnected)
+                back.focus();
         };
-        box = document.createElement("dialog");
-        box.id = "box";
-        box.setAttribute("aria-labelledby", "boxtitle");
-        box.setAttribute("aria-describedby", "boxtext");
-        part("div", "bar", box).id = "boxtitle";
-        const body = part("div", "body", box);
-        part("span", "icon", body).setAttribute("aria-hidden", "true");
-        part("p", "text", body).id = "boxtext";
-        const ok = part("button", "ok", part("div", "row", box));
-        ok.type = "button";
-        ok.textContent = "OK";
-        ok.addEventListener("click", () => box.close());
+        const dismiss = () => {
+            if (box.open)
+                box.close();
+            done();
+        };
+        ok.addEventListener("click", dismiss);
         // A click anywhere else, behind the box too, leaves the focus on OK.
         box.addEventListener("mousedown", (e) => {
             if (e.target !== ok)
@@ -59,18 +62,17 @@ EM_JS(void, kalvoran_open_box, (const char* prompt, const char* title, int icon)
         box.addEventListener("keydown", (e) => {
             if (e.key === "Enter" || e.key === " " || e.key === "Escape") {
                 e.preventDefault(); // nor does the key reach the control the focus goes back to
-                box.close();
+                dismiss();
+            } else if (e.key === "Tab") {
+                e.preventDefault();
+                ok.focus();
             }
         });
-        box.addEventListener("cancel", (e) => { e.preventDefault(); box.close(); });
-        box.addEventListener("close", () => {
-            const back = box.back;
-            box.back = null;
-            _kalvoran_box_closed();
-            if (back && back.isConnected)
-                back.focus();
+        box.addEventListener("cancel", (e) => {
+            e.preventDefault();
+            dismiss();
         });
-        document.body.append(box);
+        box.addEventListener("close", done);
     }
     if (box.open)
         return;
@@ -80,14 +82,14 @@ EM_JS(void, kalvoran_open_box, (const char* prompt, const char* title, int icon)
     const mark = box.querySelector(".icon");
     mark.className = "icon " + glyph[0];
     mark.textContent = glyph[1];
-    box.back = document.activeElement;
+    box.kalvoranBack.to = document.activeElement || document.body;
     box.showModal();
-    box.querySelector(".ok").focus();
+    ok.focus();
 });
 
 EM_JS(void, kalvoran_close, (const char* notice), {
     window.close();
-    for (const id of ["Form1", "box"]) {
+    for (const id of ["Form1", "box", "spoken"]) {
         const gone = document.getElementById(id);
         if (gone)
             gone.remove();
@@ -98,11 +100,24 @@ EM_JS(void, kalvoran_close, (const char* notice), {
     document.body.append(line);
 });
 
-// A typed insertion (a key, an input method's committed text, a phone keyboard's replacement)
-// goes in as far as the KeyPress handler takes it, unit by unit; backspace is judged as the
-// code 8. A paste goes in unjudged, its first line only as on the desktop; a drop as the browser
-// puts it. Nothing goes in while the host refuses events.
-EM_JS(void, kalvoran_filter_typing, (const char* id, int field), {
+// The polite live region says the text once, even when it is the same as last time.
+EM_JS(void, kalvoran_say, (const char* text), {
+    const spoken = document.getElementById("spoken");
+    const said = UTF8ToString(text);
+    spoken.textContent = "";
+    setTimeout(() => { spoken.textContent = said; }, 100);
+});
+
+// The field's input as the window's rules take it:
+// - typing (a key, an inserted text, an input method's committed text, a phone keyboard's
+//   replacement) goes in as far as the KeyPress handler takes it, unit by unit; backspace is
+//   judged as the code 8. A refused unit leaves no trace: text, caret and selection stay.
+// - a paste or a drop goes in whole, unjudged, each line break a blank (kalvoran_one_line), or,
+//   when the field would hold more than it can hold fast, not at all, and the user is told.
+// - undo and redo go between the texts the user's typing and pasting gave the field, in the
+//   field's own history, which starts anew whenever the program writes the field.
+// - nothing goes in while the window refuses events.
+EM_JS(void, kalvoran_guard_field, (const char* id, int field, int capacity), {
     const input = document.getElementById(UTF8ToString(id));
     const judge = (typed) => {
         let kept = "";
@@ -113,55 +128,131 @@ EM_JS(void, kalvoran_filter_typing, (const char* id, int field), {
         }
         return kept;
     };
+
+    let history = [];
+    let at = 0;
+    const now = () => [input.value, input.selectionStart, input.selectionEnd];
+    input.kalvoranRestart = () => {
+        history = [now()];
+        at = 0;
+    };
+    input.kalvoranRestart();
+    const record = () => {
+        const state = now();
+        if (state[0] === history[at][0])
+            return;
+        history.length = at + 1;
+        history.push(state);
+        if (history.length > 100)
+            history.shift();
+        at = history.length - 1;
+    };
+    const go = (step) => {
+        if (at + step < 0 || at + step >= history.length)
+            return;
+        at += step;
+        input.value = history[at][0];
+        input.setSelectionRange(history[at][1], history[at][2]);
+    };
     const put = (text, start, end) => {
         input.setRangeText(text, start, end, "end");
-        input.dispatchEvent(new Event("input", {bubbles: true}));
+        record();
     };
+    // The text as kalvoran_one_line() puts it into the field; null where the page cannot hold it.
+    const oneLine = (text) => {
+        const bytes = lengthBytesUTF8(text) + 1;
+        const address = _malloc(bytes);
+        if (!address)
+            return null;
+        stringToUTF8(text, address, bytes);
+        const line = UTF8ToString(_kalvoran_one_line(address));
+        _free(address);
+        return line;
+    };
+    const fits = (text, start, end) => input.value.length - (end - start) + text.length <= capacity;
+    const insertWhole = (text, start, end) => {
+        const line = fits(text, start, end) ? oneLine(text) : null;
+        if (line === null)
+            _kalvoran_too_long();
+        else
+            put(line, start, end);
+    };
+    input.addEventListener("input", (e) => {
+        if (!e.isComposing)
+            record();
+    });
     let before = null; // the field as an input method found it
     input.addEventListener("compositionstart", () => {
-        before = [input.value, input.selectionStart, input.selectionEnd];
+        before = now();
     });
     input.addEventListener("compositionend", (e) => {
         const typed = e.data || "";
         const kept = judge(typed);
         if (before && kept !== typed) {
             input.value = before[0];
-            put(kept, before[1], before[2]);
+            input.setSelectionRange(before[1], before[2]);
+            if (kept)
+                input.setRangeText(kept, before[1], before[2], "end");
         }
         before = null;
+        record();
+    });
+    input.addEventListener("keydown", (e) => {
+        if (!(e.ctrlKey || e.metaKey) || e.altKey)
+            return;
+        const key = e.key.toLowerCase();
+        if (key === "z" || key === "y") {
+            e.preventDefault();
+            if (_kalvoran_accepts() && !input.readOnly)
+                go(key === "z" && !e.shiftKey ? -1 : 1);
+        }
     });
     input.addEventListener("beforeinput", (e) => {
+        const kind = e.inputType;
         if (!_kalvoran_accepts()) {
             e.preventDefault();
-            return;
-        }
-        const kind = e.inputType;
-        if (kind === "insertText" || kind === "insertReplacementText") {
+        } else if (kind === "historyUndo" || kind === "historyRedo") {
+            e.preventDefault();
+            go(kind === "historyUndo" ? -1 : 1);
+        } else if (kind === "insertText" || kind === "insertReplacementText") {
             const typed = e.data !== null ? e.data
                         : e.dataTransfer ? e.dataTransfer.getData("text/plain") : "";
             const kept = judge(typed);
             if (kept !== typed) {
                 e.preventDefault();
-                put(kept, input.selectionStart, input.selectionEnd);
+                if (kept)
+                    put(kept, input.selectionStart, input.selectionEnd);
             }
         } else if (kind === "deleteContentBackward") {
             if (!_kalvoran_key(field, 8))
                 e.preventDefault();
+        } else if (kind.startsWith("insertFromPaste") || kind === "insertFromYank") {
+            // A paste that came without its paste event.
+            e.preventDefault();
+            if (e.dataTransfer)
+                insertWhole(e.dataTransfer.getData("text/plain"), input.selectionStart,
+                            input.selectionEnd);
+        }
+    });
+    // A drop goes in where the browser drops it, unless it has line breaks or is too long: then
+    // it goes in whole at the caret (its line breaks would be gone by its beforeinput).
+    input.addEventListener("drop", (e) => {
+        const dropped = e.dataTransfer ? e.dataTransfer.getData("text/plain") : "";
+        const start = input.selectionStart, end = input.selectionEnd;
+        if (!_kalvoran_accepts() || input.readOnly) {
+            e.preventDefault();
+        } else if (!fits(dropped, start, end) || oneLine(dropped) !== dropped) {
+            e.preventDefault();
+            insertWhole(dropped, start, end);
         }
     });
     // A paste's line breaks are gone by the time of its beforeinput, so its text is taken here,
     // from the clipboard's own.
     input.addEventListener("paste", (e) => {
-        const pasted = e.clipboardData ? e.clipboardData.getData("text/plain") : "";
-        let end = 0; // the first line break, CR or LF; the script holds no escapes
-        while (end < pasted.length && pasted.charCodeAt(end) !== 10 &&
-               pasted.charCodeAt(end) !== 13)
-            ++end;
-        if (end < pasted.length) {
-            e.preventDefault();
-            if (_kalvoran_accepts() && !input.readOnly)
-                put(pasted.slice(0, end), input.selectionStart, input.selectionEnd);
-        }
+        e.preventDefault();
+        if (_kalvoran_accepts() && !input.readOnly && e.clipboardData)
+            insertWhole(e.clipboardData.getData("text/plain"), input.selectionStart,
+                        input.selectionEnd);
     });
 });
 // clang-format on
@@ -189,8 +280,10 @@ void openBox(const std::string& prompt, const std::string& title, Icon icon) {
 
 void close(const std::string& notice) { kalvoran_close(notice.c_str()); }
 
-void filterTyping(const std::string& id, Field field) {
-    kalvoran_filter_typing(id.c_str(), static_cast<int>(field));
+void say(const std::string& text) { kalvoran_say(text.c_str()); }
+
+void guardField(const std::string& id, Field field, std::size_t capacity) {
+    kalvoran_guard_field(id.c_str(), static_cast<int>(field), static_cast<int>(capacity));
 }
 
 } // namespace kalvoran::dom

@@ -2,6 +2,7 @@
 // The few DOM operations the web host needs, each an element known by its id.
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 #include "host/host.h"
@@ -18,7 +19,13 @@ void openBox(const std::string& prompt, const std::string& title, Icon icon);
 // Closes the window where the browser lets a page do so, else removes the form and shows notice.
 void close(const std::string& notice);
 
-// Judges typing into the field's <input> by kalvoran_key(), as key_filter.cpp describes.
-void filterTyping(const std::string& id, Field field);
+// Says the text through the page's polite live region, once.
+void say(const std::string& text);
+
+// Takes the field's <input> under the window's rules (see dom.cpp): typing judged by
+// kalvoran_key(), a paste or drop whole as kalvoran_one_line() gives it unless the field would
+// hold more than capacity characters (then kalvoran_too_long()), undo and redo in the field's own
+// history.
+void guardField(const std::string& id, Field field, std::size_t capacity);
 
 } // namespace kalvoran::dom

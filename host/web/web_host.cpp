@@ -3,6 +3,7 @@
 
 #include <emscripten.h>
 
+#include "host/pasted_text.h"
 #include "host/web/dom.h"
 
 namespace kalvoran {
@@ -24,7 +25,17 @@ WebHost::~WebHost() {
 
 void WebHost::addKeyPress(Field field, KeyPressHandler handler) {
     m_keyPress[index(field)] = std::move(handler);
-    dom::filterTyping(info(field).name, field);
+    dom::guardField(info(field).name, field, kCapacity);
+}
+
+void WebHost::insertTooLong() const {
+    if (m_insertTooLong)
+        m_insertTooLong(kCapacity);
+}
+
+void WebHost::sayWrites(Field field, std::string unit) {
+    m_said = field;
+    m_unit = std::move(unit);
 }
 
 char16_t WebHost::judge(Field field, char16_t unit) const {
@@ -36,6 +47,8 @@ std::string WebHost::text(Field field) const { return dom::value(info(field).nam
 
 void WebHost::setText(Field field, std::string_view text) {
     dom::setValue(info(field).name, std::string(text));
+    if (field == m_said && !text.empty())
+        dom::say(std::string(text) + " " + m_unit);
 }
 
 bool WebHost::value(Option option) const { return dom::checked(info(option).name); }
@@ -72,6 +85,18 @@ EMSCRIPTEN_KEEPALIVE int kalvoran_key(int field, int unit) {
 
 EMSCRIPTEN_KEEPALIVE int kalvoran_accepts() {
     return kalvoran::g_host && kalvoran::g_host->acceptsEvents();
+}
+
+EMSCRIPTEN_KEEPALIVE void kalvoran_too_long() {
+    if (kalvoran::g_host && kalvoran::g_host->acceptsEvents())
+        kalvoran::g_host->insertTooLong();
+}
+
+// What a paste or drop puts into a field, valid until the next call.
+EMSCRIPTEN_KEEPALIVE const char* kalvoran_one_line(const char* pasted) {
+    static std::string line;
+    line = kalvoran::oneLine(pasted);
+    return line.c_str();
 }
 
 EMSCRIPTEN_KEEPALIVE void kalvoran_box_closed() {

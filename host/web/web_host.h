@@ -5,6 +5,9 @@
 #pragma once
 
 #include <array>
+#include <functional>
+#include <optional>
+#include <string>
 
 #include "host/host.h"
 #include "host/key_press.h"
@@ -18,11 +21,22 @@ public:
     WebHost(const WebHost&) = delete;
     WebHost& operator=(const WebHost&) = delete;
 
+    // The characters a field holds and still answers fast: a paste or drop that would make it
+    // longer is refused whole.
+    static constexpr std::size_t kCapacity = std::size_t{1} << 20;
+
     // Judges each insertion that is typing into the field's <input> by handler, unit by unit,
     // before the field takes it; a paste or a drop goes in as on the other hosts.
     void addKeyPress(Field field, KeyPressHandler handler);
     // The unit that the field takes of one typed unit, 0 for none.
     char16_t judge(Field field, char16_t unit) const;
+    // Tells the user of a paste or drop refused for its length.
+    void onInsertTooLong(std::function<void(std::size_t limit)> tellUser) {
+        m_insertTooLong = std::move(tellUser);
+    }
+    void insertTooLong() const;
+    // Whenever a handler writes a text into the field, a screen reader says it, then unit.
+    void sayWrites(Field field, std::string unit);
 
     bool acceptsEvents() const override { return !m_boxOpen && !m_unloaded; }
     void boxClosed() { m_boxOpen = false; }
@@ -39,6 +53,9 @@ protected:
 
 private:
     std::array<KeyPressHandler, kFields.size()> m_keyPress;
+    std::function<void(std::size_t)> m_insertTooLong;
+    std::optional<Field> m_said;
+    std::string m_unit;
     bool m_boxOpen = false;
     bool m_unloaded = false;
 };

@@ -15,7 +15,17 @@ EM_JS(void, kalvoran_focus, (const char* id), {
     document.getElementById(UTF8ToString(id)).focus();
 });
 
+// Every start begins in the window's initial state, whatever the browser restored of an earlier
+// visit to the page.
 EM_JS(void, kalvoran_take_input, (), {
+    for (const control of document.querySelectorAll("#Form1 input")) {
+        if (control.type === "radio")
+            control.checked = control.defaultChecked;
+        else
+            control.value = control.defaultValue;
+        if (control.kalvoranRestart)
+            control.kalvoranRestart();
+    }
     kalvoranStarted = true;
 });
 // clang-format on

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the page, one file that needs nothing beside it: the shell with the window written from
-// the table for {{{ WINDOW }}}, the gzipped WebAssembly in base64 for {{{ WASM }}}, and the script
-// that runs it for {{{ SCRIPT }}}. Run under node when the page is built.
-// Usage: make_page SHELL SCRIPT WASM_GZ PAGE
+// the table for {{{ WINDOW }}}, the gzipped WebAssembly in base64 for {{{ WASM }}}, the script
+// that runs it for {{{ SCRIPT }}}, and the program's icon, a PNG in base64, for {{{ ICON }}}. Run
+// under node when the page is built.
+// Usage: make_page SHELL SCRIPT WASM_GZ ICON PAGE
 #include <algorithm>
 #include <cstdint>
 #include <fstream>
@@ -58,8 +59,8 @@ void put(std::string& page, std::string_view mark, const std::string& text) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 5) {
-        std::cerr << "usage: make_page SHELL SCRIPT WASM_GZ PAGE\n";
+    if (argc != 6) {
+        std::cerr << "usage: make_page SHELL SCRIPT WASM_GZ ICON PAGE\n";
         return 2;
     }
     try {
@@ -69,10 +70,11 @@ int main(int argc, char** argv) {
             throw std::runtime_error("the script would end its own element");
         put(page, "{{{ WINDOW }}}", kalvoran::windowMarkup());
         put(page, "{{{ WASM }}}", base64(timeless(read(argv[3]))));
+        put(page, "{{{ ICON }}}", base64(read(argv[4])));
         put(page, "{{{ SCRIPT }}}", script);
-        std::ofstream out(argv[4], std::ios::binary);
+        std::ofstream out(argv[5], std::ios::binary);
         if (!(out << page && out.flush()))
-            throw std::runtime_error(std::string("cannot write ") + argv[4]);
+            throw std::runtime_error(std::string("cannot write ") + argv[5]);
     } catch (const std::exception& e) {
         std::cerr << "make_page: " << e.what() << '\n';
         return 1;

@@ -122,7 +122,7 @@ void writeControl(std::string& out, const ControlSpec& c) {
             ">" + caption + "</span></div>";
         break;
     case Kind::OptionButton:
-        out += "<label" + common + "><input type=\"radio\"" +
+        out += "<label" + common + "><input type=\"radio\" autocomplete=\"off\"" +
                attribute("name", kContainers[index(c.parent)].name) + attribute("id", c.name) +
                (optionNamed(c.name) == kInitiallySelected ? " checked" : "") + "><span>" + caption +
                "</span></label>";
