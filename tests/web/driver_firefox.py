@@ -78,6 +78,9 @@ class Firefox:
         self.command("session.new", capabilities={})
         self.command("session.subscribe", events=["log.entryAdded", "network.beforeRequestSent"])
         self.context = self.command("browsingContext.getTree")["contexts"][0]["context"]
+        # A new window has the focus in its address bar: a click of the X server's pointer into
+        # the blank page below it moves the focus to the page, where a user's keys go.
+        self.x.run(["xdotool", "mousemove", "640", "600", "click", "1"])
 
     def wait_for_address(self):
         for _ in range(3000):

@@ -5,12 +5,14 @@ import os
 import shutil
 import subprocess
 import sys
+import tempfile
 import time
 
 # Xvfb now and then refuses a new connection when the machine is busy: a client refused so has
 # sent nothing, and is started again; any other failure stands.
 REFUSED = ("cannot open display", "Can't open display", "Unable to init server",
-           "Failed to connect to the X server", "cannot connect to X server")
+           "Failed to connect to the X server", "cannot connect to X server",
+           "Failed to open the display")
 TRIES = 5
 
 
@@ -28,6 +30,7 @@ class XServer:
         need("Xvfb", "xvfb")
         need("xclip", "xclip")
         need("xdpyinfo", "x11-utils")
+        need("xdotool", "xdotool")
         self.clipboard_owner = None
         for _ in range(TRIES):
             read, write = os.pipe()
@@ -42,10 +45,29 @@ class XServer:
             # The display is ours once a client of ours is served there.
             served = self.run(["xdpyinfo"]) if number else None
             if served and served.returncode == 0:
-                return
+                break
             self.end(self.process)
             time.sleep(0.5)
-        sys.exit(f"Xvfb did not start: {served and served.stderr.decode(errors='replace')}")
+        else:
+            sys.exit(f"Xvfb did not start: {served and served.stderr.decode(errors='replace')}")
+        # A window manager gives the browser's window the focus, as on a desktop.
+        need("openbox", "openbox")
+        for _ in range(TRIES):
+            said = tempfile.TemporaryFile()
+            self.manager = subprocess.Popen(["openbox", "--sm-disable"], env=self.env,
+                                            stdout=said, stderr=said)
+            for _ in range(500):
+                if self.manager.poll() is not None or b"window id" in self.run(
+                        ["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"]).stdout:
+                    break
+                time.sleep(0.01)
+            if self.manager.poll() is None:
+                return
+            said.seek(0)
+            if not refused(said.read().decode(errors="replace")):
+                break
+        self.end(self.process)
+        sys.exit("openbox did not start")
 
     def run(self, argv, **kw):
         """A short-lived client, started again while the server refuses it."""
@@ -96,4 +118,5 @@ class XServer:
 
     def quit(self):
         self.end_clipboard()
+        self.end(self.manager)
         self.end(self.process)
