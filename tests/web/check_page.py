@@ -699,11 +699,21 @@ try:
     # a least width of its own): the window scaled to the width, nothing to scroll sideways.
     open(os.path.join(folder, "narrow.html"), "w").write(
         f"<!DOCTYPE html><iframe src='{page_url}' style='width: 360px; height: 640px; border: 0'>")
+    # Each caption keeps its lines, as at full size.
+    LINES = ("const doc = arguments[0] ? frames[0].document : document;"
+             "return Object.fromEntries([...doc.querySelectorAll('.frame > legend, .option > span,"
+             " .command, .label > span')].map(t => { const r = doc.createRange();"
+             " r.selectNodeContents(t); return [t.closest('[data-control]').dataset.control,"
+             " new Set([...r.getClientRects()].map(c => Math.round(c.bottom))).size]; }));")
+    lines = js(LINES, False)
     d.open(f"http://127.0.0.1:{port}/narrow.html")
+    wait("return frames[0].kalvoranStarted")
     expect("a window 360 wide: its width, the form's, the page's scroll", js(
         "const w = frames[0], e = w.document.documentElement;"
         "return [w.innerWidth, Math.round(w.document.getElementById('Form1')"
         ".getBoundingClientRect().width), e.scrollWidth <= e.clientWidth]"), [360, 360, True])
+    expect("a window 360 wide: captions of more lines than at full size",
+           {k: v for k, v in js(LINES, True).items() if v != lines[k]}, {})
     open_page("file://" + PAGE)
 
     # "Beenden": the tab closes, or the form goes and one line says how to start again.
