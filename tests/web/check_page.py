@@ -6,10 +6,14 @@ key. The expectations are written once, here; each engine has a thin driver (dri
 Usage: check_page.py chromium|firefox|webkit PAGE LAYOUT_CPP. The controls' rectangles are read
 from the layout's source text here, and compared with where the browser put the elements.
 
-What needs Chromium's own protocol is checked in Chromium only: an input method's composition and
-text inserted as a phone's keyboard does (Input.*), the accessibility tree (Accessibility.*), the
-scales of 150 % and 200 %, a phone's viewport with touch (Emulation.*), scripts turned off, and
-the browser's log of requests from file:// (WebKitGTK's driver has none)."""
+What needs Chromium's own protocol is checked in Chromium only: an input method's composition
+(typed, and undone and redone), text inserted as a phone's keyboard does, the accessibility tree
+(each control; each box, where the other engines check the box's attributes), the scales of 150 %
+and 200 %, a phone's viewport with touch, scripts turned off, and the log of requests from file://
+(Firefox logs none from there, WebKitGTK's driver has no log; the server's log over http serves
+all three). In WebKitGTK, undo and redo are the engine's own commands (MiniBrowser binds no key to
+them), its clipboard carries 512 KB (not the 1 MB and 10 MB pasted elsewhere), and the page's copy
+notes its own errors (no console reaches the driver)."""
 import gzip
 import json
 import os
