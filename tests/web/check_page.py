@@ -608,6 +608,8 @@ try:
     wait("return typeof kalvoranStarted != 'undefined' && kalvoranStarted")
     kept = js("return window.sameRun === true")
     back = js(STATE)
+    print("back:", "the same run, kept whole" if kept and back == left else
+          "the same run, in the initial state" if kept else "a new start")
     expect(f"back, {'the same run' if kept else 'a new start'}", back,
            left if kept and back != INITIAL else INITIAL)
     click_control("neurechnen")

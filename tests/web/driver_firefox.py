@@ -6,6 +6,7 @@ import base64
 import json
 import os
 import re
+import shutil
 import subprocess
 import sys
 import tempfile
@@ -166,4 +167,4 @@ class Firefox:
             self.process.kill()
             self.process.wait()
         self.x.quit()
-        subprocess.run(["rm", "-rf", self.profile])
+        shutil.rmtree(self.profile, ignore_errors=True)
