@@ -32,22 +32,26 @@ class XServer:
         need("xdpyinfo", "x11-utils")
         need("xdotool", "xdotool")
         self.clipboard_owner = None
+        # Xvfb takes the first free display; where that one serves no client of ours (an X
+        # server of another session holds it, whose lock this /tmp does not show), the next
+        # display is asked for by number.
+        asked = None
         for _ in range(TRIES):
             read, write = os.pipe()
             self.process = subprocess.Popen(
-                ["Xvfb", "-displayfd", str(write), "-screen", "0", "1280x1024x24", "-nolisten",
-                 "tcp"], pass_fds=[write], stderr=subprocess.DEVNULL)
+                ["Xvfb", *([f":{asked}"] if asked else []), "-displayfd", str(write), "-screen",
+                 "0", "1280x1024x24", "-nolisten", "tcp"], pass_fds=[write],
+                stderr=subprocess.DEVNULL)
             os.close(write)
             number = os.read(read, 32).decode().strip()
             os.close(read)
             self.display = ":" + number
             self.env = dict(os.environ, DISPLAY=self.display)
-            # The display is ours once a client of ours is served there.
             served = self.run(["xdpyinfo"]) if number else None
             if served and served.returncode == 0:
                 break
             self.end(self.process)
-            time.sleep(0.5)
+            asked = int(number or asked or 0) + 1
         else:
             sys.exit(f"Xvfb did not start: {served and served.stderr.decode(errors='replace')}")
         # A window manager gives the browser's window the focus, as on a desktop.
