@@ -32,26 +32,29 @@ class XServer:
         need("xdpyinfo", "x11-utils")
         need("xdotool", "xdotool")
         self.clipboard_owner = None
-        # Xvfb takes the first free display; where that one serves no client of ours (an X
-        # server of another session holds it, whose lock this /tmp does not show), the next
-        # display is asked for by number.
-        asked = None
+        # Xvfb takes the first free display, and tells its number once it serves.
         for _ in range(TRIES):
             read, write = os.pipe()
             self.process = subprocess.Popen(
-                ["Xvfb", *([f":{asked}"] if asked else []), "-displayfd", str(write), "-screen",
-                 "0", "1280x1024x24", "-nolisten", "tcp"], pass_fds=[write],
-                stderr=subprocess.DEVNULL)
+                ["Xvfb", "-displayfd", str(write), "-screen", "0", "1280x1024x24", "-nolisten",
+                 "tcp"], pass_fds=[write], stderr=subprocess.DEVNULL)
             os.close(write)
-            number = os.read(read, 32).decode().strip()
+            # The number, then a line break in a write of its own: read to the break, or Xvfb's
+            # second write fails and ends it.
+            told = b""
+            while not told.endswith(b"\n"):
+                part = os.read(read, 32)
+                if not part:
+                    break
+                told += part
             os.close(read)
+            number = told.decode().strip()
             self.display = ":" + number
             self.env = dict(os.environ, DISPLAY=self.display)
             served = self.run(["xdpyinfo"]) if number else None
             if served and served.returncode == 0:
                 break
             self.end(self.process)
-            asked = int(number or asked or 0) + 1
         else:
             sys.exit(f"Xvfb did not start: {served and served.stderr.decode(errors='replace')}")
         # A window manager gives the browser's window the focus, as on a desktop.
@@ -75,10 +78,11 @@ class XServer:
 
     def run(self, argv, **kw):
         """A short-lived client, started again while the server refuses it."""
-        for _ in range(TRIES):
+        for attempt in range(TRIES):
             done = subprocess.run(argv, env=self.env, capture_output=True, **kw)
             if done.returncode == 0 or not refused(done.stderr.decode(errors="replace")):
                 return done
+            time.sleep(0.2 * (attempt + 1))  # a busy server, given a moment
         return done
 
     def set_clipboard(self, text):
