@@ -111,6 +111,9 @@ void TestWindowInput::typing_data() {
     QTest::newRow("punctuation") << "Text5"
                                  << "2!\"#$%&'()*/:;<=>?@[\\]^_`{|}~0"
                                  << "20";
+    QTest::newRow("a screen reader's run over the whole text") << "Text5"
+                                                               << "30"
+                                                               << "30";
 }
 
 void TestWindowInput::typing() {
@@ -125,6 +128,11 @@ void TestWindowInput::typing() {
         QTest::keyClick(edit, key);
     QCOMPARE(edit->text(), text);
     QCOMPARE(edit->cursorPosition(), text.size());
+    // Orca reads a field by its attribute runs: one over the whole text.
+    int start = -1, end = -1;
+    QAccessible::queryAccessibleInterface(edit)->textInterface()->attributes(int(text.size()) - 1,
+                                                                             &start, &end);
+    QCOMPARE(QPair(start, end), QPair(0, int(text.size())));
     QVERIFY(boxes.seen.isEmpty());
     QVERIFY(m_window->isVisible());
 }

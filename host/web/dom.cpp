@@ -33,10 +33,15 @@ EM_JS(void, kalvoran_set_checked, (const char* id, int checked), {
 
 // The page's one box (written in the page): a title bar, the icon, the text and OK, which has the
 // focus and keeps it. Enter, Space and Escape dismiss it; from that moment the window takes input
-// again, and the focus goes back where it was.
+// again, and the focus goes back where it was. The box is shown beside the window rather than as
+// a modal dialog, which would take the window out of a screen reader's view before the focus
+// reaches OK, so that the reader finds the box new and says its title and text; the window goes
+// inert a moment later, once the reader has taken the box in. Until then a click behind the box
+// takes neither the focus nor anything else.
 EM_JS(void, kalvoran_open_box, (const char* prompt, const char* title, int icon), {
     const box = document.getElementById("box");
     const ok = box.querySelector(".ok");
+    const form = () => document.getElementById("Form1") || {};
     if (!box.kalvoranBack) {
         box.kalvoranBack = {to: null};
         const done = () => {
@@ -44,6 +49,7 @@ EM_JS(void, kalvoran_open_box, (const char* prompt, const char* title, int icon)
             if (!back)
                 return;
             box.kalvoranBack.to = null;
+            form().inert = false;
             _kalvoran_box_closed();
             if (back.isConnected)
                 back.focus();
@@ -54,11 +60,14 @@ EM_JS(void, kalvoran_open_box, (const char* prompt, const char* title, int icon)
             done();
         };
         ok.addEventListener("click", dismiss);
-        // A click anywhere else, behind the box too, leaves the focus on OK.
-        box.addEventListener("mousedown", (e) => {
-            if (e.target !== ok)
+        document.addEventListener("mousedown", (e) => {
+            if (box.open && e.target !== ok)
                 e.preventDefault();
-        });
+        }, true);
+        document.addEventListener("focusin", (e) => {
+            if (box.open && e.target !== ok)
+                ok.focus();
+        }, true);
         box.addEventListener("keydown", (e) => {
             if (e.key === "Enter" || e.key === " " || e.key === "Escape") {
                 e.preventDefault(); // nor does the key reach the control the focus goes back to
@@ -67,10 +76,6 @@ EM_JS(void, kalvoran_open_box, (const char* prompt, const char* title, int icon)
                 e.preventDefault();
                 ok.focus();
             }
-        });
-        box.addEventListener("cancel", (e) => {
-            e.preventDefault();
-            dismiss();
         });
         box.addEventListener("close", done);
     }
@@ -83,8 +88,12 @@ EM_JS(void, kalvoran_open_box, (const char* prompt, const char* title, int icon)
     mark.className = "icon " + glyph[0];
     mark.textContent = glyph[1];
     box.kalvoranBack.to = document.activeElement || document.body;
-    box.showModal();
+    box.show();
     ok.focus();
+    setTimeout(() => {
+        if (box.open)
+            form().inert = true;
+    }, 500);
 });
 
 EM_JS(void, kalvoran_close, (const char* notice), {
@@ -100,12 +109,12 @@ EM_JS(void, kalvoran_close, (const char* notice), {
     document.body.append(line);
 });
 
-// The polite live region says the text once, even when it is the same as last time.
+// The polite live region says the text, also when it is the same as last time: a screen reader
+// drops a text the same as the last it was given, so every other time it ends in a no-break space.
 EM_JS(void, kalvoran_say, (const char* text), {
     const spoken = document.getElementById("spoken");
-    const said = UTF8ToString(text);
-    spoken.textContent = "";
-    setTimeout(() => { spoken.textContent = said; }, 100);
+    spoken.kalvoranOdd = !spoken.kalvoranOdd;
+    spoken.textContent = UTF8ToString(text) + (spoken.kalvoranOdd ? "" : "\u00a0");
 });
 
 // The field's input as the window's rules take it:

@@ -195,8 +195,11 @@ void AccessibleField::scrollToSubstring(int startIndex, int) {
     edit()->setCursorPosition(startIndex);
 }
 
-QString AccessibleField::attributes(int offset, int* startOffset, int* endOffset) const {
-    *startOffset = *endOffset = offset;
+// The whole text is one run without attributes of its own. An empty run, as a plain QLineEdit
+// answers, makes Orca read the text a second time, short of its last character.
+QString AccessibleField::attributes(int, int* startOffset, int* endOffset) const {
+    *startOffset = 0;
+    *endOffset = characterCount();
     return {};
 }
 
