@@ -364,7 +364,8 @@ try:
         (",", "1", "1", "1", "alt", "Ungültige Eingabe", "stop"),
         ("12\n34", "1,85", "2", "30", "alt", "Ungültige Eingabe", "stop"),
     ]
-    LIVE = "return document.querySelector('[aria-live=polite]')?.textContent"
+    # (as a screen reader says it: blanks around are silent)
+    LIVE = "return document.querySelector('[aria-live=polite]')?.textContent.trim()"
     for *inputs, result, title, icon in CALCULATIONS:
         what = "calculation " + " ".join(inputs)
         click_control("neurechnen")
