@@ -4,16 +4,18 @@
 # whole suite built by Clang under AddressSanitizer and UndefinedBehaviorSanitizer, with the
 # fuzz targets for a bounded time, then Kalvoran.exe cross-built with mingw-w64 and tested under
 # Wine on an X server of its own, then the core and the page built by emscripten for the browser,
-# the core run under node and the page in headless chromium, then the Release build (GCC). The
-# last lines count the tests of all four together; a test that did not run counts as skipped, and
-# any skipped test fails the run as a failed one does.
+# the core run under node and the page in headless chromium, in firefox-esr and in WebKitGTK
+# (these two on X servers of their own), then the Release build (GCC). The last lines count the
+# tests of all four together; a test that did not run counts as skipped, and any skipped test
+# fails the run as a failed one does.
 set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/setup.sh
 kalvoran_setup clang xvfb xdotool x11-utils imagemagick desktop-file-utils appstream appstream-compose \
     dpkg-dev lintian weston qt6-wayland openbox wmctrl \
     g++-mingw-w64-x86-64-posix wine64 fonts-wine fonts-urw-base35 fontconfig python3-pefile xclip nsis \
-    locales-all emscripten node-acorn chromium chromium-driver python3-selenium
+    locales-all emscripten node-acorn chromium chromium-driver python3-selenium \
+    firefox-esr python3-websocket webkit2gtk-driver libwebkit2gtk-4.1-0
 runtime=$(kalvoran_clang_runtime)
 [ -z "$runtime" ] || kalvoran_setup "$runtime"
 
