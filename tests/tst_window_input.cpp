@@ -132,7 +132,7 @@ void TestWindowInput::typing() {
     int start = -1, end = -1;
     QAccessible::queryAccessibleInterface(edit)->textInterface()->attributes(int(text.size()) - 1,
                                                                              &start, &end);
-    QCOMPARE(QPair(start, end), QPair(0, int(text.size())));
+    QCOMPARE(std::pair(start, end), std::pair(0, int(text.size())));
     QVERIFY(boxes.seen.isEmpty());
     QVERIFY(m_window->isVisible());
 }
