@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QLineEdit>
 #include <QRadioButton>
 
@@ -32,9 +33,31 @@ QAccessibleInterface* accessibleWindow(const QString& className, QObject* object
     return nullptr;
 }
 
+// A line edit selects its text when Tab brings the focus in, and reports that selection before
+// the focus, and its deselection once the focus has left: a screen reader would say the text
+// twice, and "not selected" on leaving. A field's selection is reported only while the field has
+// the focus and the screen reader was told so; it says the selection with the focus anyway.
+QObject* g_reportedFocus = nullptr;
+
+void reportAccessibility(QAccessibleEvent* event) {
+    if (event->type() == QAccessible::Focus)
+        g_reportedFocus = event->object();
+    else if (event->type() == QAccessible::TextSelectionChanged &&
+             qobject_cast<QLineEdit*>(event->object()) &&
+             (event->object() != g_reportedFocus || event->object() != QApplication::focusWidget()))
+        return;
+    // Qt's own report: it makes it while no handler of the program's is installed.
+    QAccessible::installUpdateHandler(nullptr);
+    QAccessible::updateAccessibility(event);
+    QAccessible::installUpdateHandler(reportAccessibility);
+}
+
 } // namespace
 
-void installAccessibleInterfaces() { QAccessible::installFactory(accessibleWindow); }
+void installAccessibleInterfaces() {
+    QAccessible::installFactory(accessibleWindow);
+    QAccessible::installUpdateHandler(reportAccessibility);
+}
 
 AccessibleButton::AccessibleButton(QAbstractButton* button)
     : QAccessibleWidget(button, qobject_cast<QRadioButton*>(button) ? QAccessible::RadioButton
