@@ -37,7 +37,7 @@ constexpr Write consumerV(std::string_view v) { return {Field::Text2, v}; }
 constexpr Write count(std::string_view v) { return {Field::Text3, v}; }
 constexpr Write currentMA(std::string_view v) { return {Field::Text5, v}; }
 
-const std::array kPresets{
+constexpr std::array kPresets{
     // Source voltage, V.
     Preset{opt5v, {source("5")}},
     Preset{opt12v, {source("12")}},
@@ -70,6 +70,24 @@ const std::array kPresets{
     // Current, mA.
     Preset{strombel, {currentMA("")}},
 };
+
+// Each option button with a Click handler has one preset, and each preset its handler: a preset
+// without its handler would never run, a handler without its preset would write nothing.
+#define KALVORAN_OPTION_OF(name) name,
+constexpr std::array kHandled{KALVORAN_OPTION_HANDLERS(KALVORAN_OPTION_OF)};
+#undef KALVORAN_OPTION_OF
+
+constexpr bool onePresetEachHandler() {
+    for (Option handled : kHandled) {
+        int presets = 0;
+        for (const Preset& preset : kPresets)
+            presets += preset.option == handled;
+        if (presets != 1)
+            return false;
+    }
+    return kPresets.size() == kHandled.size();
+}
+static_assert(onePresetEachHandler(), "a preset without its Click handler, or the reverse");
 
 void runPreset(Host& host, Option option) {
     for (const Preset& preset : kPresets) {
