@@ -12,7 +12,9 @@
 #include <string_view>
 
 #include "core/handlers.h"
+#include "core/messages.h"
 #include "host/host.h"
+#include "ui/binding.h"
 #include "ui/layout.h"
 
 namespace kalvoran {
@@ -84,5 +86,19 @@ Click clickOf(std::string_view control);
 // message box open, the window unloaded): a click runs nothing, a key is dropped.
 void click(Host& host, const Click& clicked);
 void keyPress(Host& host, void (*handler)(short& KeyAscii), short& KeyAscii);
+
+// Binds the handlers that every window's host runs by itself: the option buttons' handlers, which
+// run when a button is selected, and each field's KeyPress handler through keyPress(); and where
+// the host refuses a paste too long for it, the message that says so.
+template <typename WindowHost>
+void bindHandlers(WindowHost& host) {
+    bindOptionHandlers(host);
+    for (const KeyPressBinding& binding : kKeyPressBindings)
+        host.addKeyPress(binding.field, [&host, handler = binding.handler](short& KeyAscii) {
+            keyPress(host, handler, KeyAscii);
+        });
+    if constexpr (requires { host.onInsertTooLong([](std::size_t) {}); })
+        host.onInsertTooLong([&host](std::size_t limit) { show(host, pasteTooLong(limit)); });
+}
 
 } // namespace kalvoran

@@ -2,7 +2,6 @@
 // The Qt window's bindEvents: connects the widgets' signals to the handlers of the binding tables.
 #include <QAbstractButton>
 
-#include "ui/binding.h"
 #include "ui/qt/accessible.h"
 #include "ui/qt/main_window.h"
 #include "ui/window_model.h"
@@ -16,12 +15,7 @@ void MainWindow::bindEvents() {
         if (const Click clicked = clickOf(control.name); clicked.command || clicked.option)
             connect(findChild<QAbstractButton*>(toQString(control.name)), &QAbstractButton::clicked,
                     this, [this, clicked] { click(m_host, clicked); });
-    bindOptionHandlers(m_host);
-
-    for (const KeyPressBinding& binding : kKeyPressBindings)
-        m_host.addKeyPress(binding.field, [this, handler = binding.handler](short& KeyAscii) {
-            keyPress(m_host, handler, KeyAscii);
-        });
+    bindHandlers(m_host);
 }
 
 } // namespace kalvoran

@@ -3,8 +3,6 @@
 
 #include <emscripten.h>
 
-#include "core/messages.h"
-#include "ui/binding.h"
 #include "ui/layout.h"
 #include "ui/web/elements.h"
 
@@ -25,17 +23,11 @@ WebWindow::WebWindow() {
         m_clicked[i] = clickOf(table[i].name);
         elements::listen(std::string(table[i].name), i);
     }
-    bindOptionHandlers(m_host);
-    m_host.onInsertTooLong(
-        [this](std::size_t limit) { kalvoran::show(m_host, pasteTooLong(limit)); });
+    bindHandlers(m_host);
     // The result is said with its unit, the caption of the label that stands level with it.
     for (const ControlSpec& control : table)
         if (control.unitOf == Field::Text4)
             m_host.sayWrites(Field::Text4, std::string(control.caption));
-    for (const KeyPressBinding& binding : kKeyPressBindings)
-        m_host.addKeyPress(binding.field, [this, handler = binding.handler](short& KeyAscii) {
-            keyPress(m_host, handler, KeyAscii);
-        });
 }
 
 WebWindow::~WebWindow() {

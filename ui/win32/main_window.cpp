@@ -7,10 +7,8 @@
 #include <stdexcept>
 
 #include "core/dispatch.h"
-#include "core/messages.h"
 #include "host/win32/subclass.h"
 #include "host/win32/utf16.h"
-#include "ui/binding.h"
 #include "ui/layout.h"
 #include "ui/win32/control_class.h"
 #include "ui/win32/frame.h"
@@ -180,15 +178,7 @@ void MainWindow::buildControls(UINT dpi) {
     }
 }
 
-void MainWindow::bindEvents() {
-    bindOptionHandlers(m_host);
-    m_host.onInsertTooLong(
-        [this](std::size_t limit) { kalvoran::show(m_host, pasteTooLong(limit)); });
-    for (const KeyPressBinding& binding : kKeyPressBindings)
-        m_host.addKeyPress(binding.field, [this, handler = binding.handler](short& KeyAscii) {
-            keyPress(m_host, handler, KeyAscii);
-        });
-}
+void MainWindow::bindEvents() { bindHandlers(m_host); }
 
 void MainWindow::layout(UINT dpi) {
     // The old fonts stay until every control has its new one.
