@@ -21,16 +21,8 @@ def expect(what, got, want):
         failures.append(f"{what}: got {got!r}, want {want!r}")
 
 
-for need, package in (("/usr/bin/chromium", "chromium"),
-                      ("/usr/bin/chromedriver", "chromium-driver")):
-    if not os.path.exists(need):
-        sys.exit(f"{need} is missing: install the Debian package {package}")
-try:
-    from selenium import webdriver
-    from selenium.webdriver.chrome.service import Service
-    from selenium.webdriver.common.actions.action_builder import ActionBuilder
-except ImportError:
-    sys.exit("selenium is missing: install the Debian package python3-selenium")
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from driver_chromium import Chromium  # noqa: E402
 
 work = tempfile.mkdtemp()
 served = shutil.copytree(SITE, os.path.join(work, "site"))
@@ -55,33 +47,27 @@ def stop():
     server.wait()
 
 
-options = webdriver.ChromeOptions()
-for argument in ("--headless=new", "--no-sandbox", "--disable-gpu", "--window-size=600,600",
-                 "--no-first-run", "--disable-extensions", "--disable-background-networking",
-                 "--disable-component-update", f"--user-data-dir={work}/profile"):
-    options.add_argument(argument)
-options.set_capability("goog:loggingPrefs", {"performance": "ALL", "browser": "ALL"})
-driver = None
+browser = None
 try:
     port = serve()
     origin = f"http://127.0.0.1:{port}/"
-    driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
-    js = driver.execute_script
+    browser = Chromium()  # a profile of its own, new for this run
+    js = browser.js
 
     def load(reload=True):
-        driver.refresh() if reload else driver.get(origin)
+        browser.reload() if reload else browser.open(origin)
         for _ in range(500):
             if js("return window.kalvoranStarted === true"):
                 return
             time.sleep(0.01)
-        failures.append(f"the page at {driver.current_url} did not start")
+        failures.append(f"the page at {js('return location.href')} did not start")
 
     # The first visit: installable, its manifest as the app's, the worker in control after a reload.
     load(reload=False)
-    driver.execute_async_script("navigator.serviceWorker.ready.then(() => arguments[0]())")
-    expect("installability errors", driver.execute_cdp_cmd(
-        "Page.getInstallabilityErrors", {})["installabilityErrors"], [])
-    manifest = json.loads(driver.execute_cdp_cmd("Page.getAppManifest", {})["data"])
+    js("return navigator.serviceWorker.ready.then(() => true)")
+    expect("installability errors",
+           browser.cdp("Page.getInstallabilityErrors")["installabilityErrors"], [])
+    manifest = json.loads(browser.cdp("Page.getAppManifest")["data"])
     expect("manifest", {k: manifest.get(k) for k in ("name", "short_name", "lang", "display")},
            {"name": "Der Kalvoran", "short_name": "Kalvoran", "lang": "de",
             "display": "standalone"})
@@ -99,17 +85,16 @@ try:
     for name in ("opt12v", "ledrot", "verbr2", "berechnen"):
         x, y = js("const r = document.getElementById(arguments[0]).getBoundingClientRect();"
                   "return [r.left + Math.min(6, r.width / 2), r.top + r.height / 2];", name)
-        actions = ActionBuilder(driver)
-        actions.pointer_action.move_to_location(int(x), int(y))
-        actions.pointer_action.click()
-        actions.perform()
+        browser.perform([{"type": "pointer", "id": "mouse",
+                          "parameters": {"pointerType": "mouse"}, "actions": [
+                              {"type": "pointerMove", "x": int(x), "y": int(y)},
+                              {"type": "pointerDown", "button": 0},
+                              {"type": "pointerUp", "button": 0}]}])
     expect("offline calculation", js("return document.getElementById('Text4').value"),
            "276,666666666667")
 
     # Nothing asked of another origin.
-    urls = [m["params"]["request"]["url"] for m in
-            (json.loads(e["message"])["message"] for e in driver.get_log("performance"))
-            if m["method"] == "Network.requestWillBeSent"]
+    urls = browser.requests()
     expect("requests to another origin",
            [u for u in urls if u.startswith(("http", "ws")) and not u.startswith(origin)], [])
 
@@ -128,11 +113,10 @@ try:
         if shown != version:
             break
     expect("version after reloads", shown, version + "-neu")
-    expect("browser's complaints", [e["message"] for e in driver.get_log("browser")
-                                    if e["level"] == "SEVERE"], [])
+    expect("browser's complaints", browser.complaints(), [])
 finally:
-    if driver:
-        driver.quit()
+    if browser:
+        browser.quit()
     if server and server.poll() is None:
         stop()
     shutil.rmtree(work, ignore_errors=True)
