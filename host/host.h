@@ -131,7 +131,10 @@ enum class Icon { Stop = 16, Question = 32, Information = 64 };
 // - at most one option button selected per container; clear() may leave a container with none;
 // - a user's click on an option button (or its accessible action) is setValue(option, true):
 //   it runs the button's Click handler, even when the button was selected already;
-// - every event's handler run through dispatch(), which reports an error in a message box.
+// - every event's handler run through dispatch(), which reports an error in a message box;
+// - every text that comes into a field, by any way in, taken as insert() of ui/field_input.h
+//   answers (typing judged by the field's KeyPress handler, a paste whole on one line or refused
+//   beyond fieldCapacity()), and each key that edits without inserting as keyTaken() answers.
 class Host {
 public:
     // Runs the Click handler of an option button, if it has one.
@@ -141,8 +144,16 @@ public:
 
     // The field's text as the user sees it, UTF-8, in full: a field has no length limit.
     virtual std::string text(Field field) const = 0;
-    // Replaces the field's text, whole (UTF-8), without judging it; the locked field included.
-    virtual void setText(Field field, std::string_view text) = 0;
+    // Replaces the field's text, whole (UTF-8), without judging it; the locked field included. The
+    // field's undo starts anew, and its caret goes to the start, so that a text wider than the
+    // field shows its leading digits rather than its last ones.
+    void setText(Field field, std::string_view text) {
+        write(field, text);
+        caretToStart(field);
+    }
+    // The most UTF-16 units a field holds and still answers at once: ui/field_input.h refuses a
+    // paste that would make it longer.
+    virtual std::size_t fieldCapacity() const { return std::string::npos; }
 
     // Whether the option button is selected. For inspection by the window's owner and the tests;
     // no handler reads a Value.
@@ -182,6 +193,9 @@ public:
     void bindOptionClick(OptionClick click) { m_optionClick = std::move(click); }
 
 protected:
+    // The field's text replaced, whole, its undo history started anew.
+    virtual void write(Field field, std::string_view text) = 0;
+    virtual void caretToStart(Field field) = 0;
     // Shows the button checked; runs nothing. The others of its container are already clear.
     virtual void select(Option option) = 0;
     // Clears the button, even the one checked button of its container; runs nothing.

@@ -13,7 +13,7 @@ std::string MemoryHost::text(Field field) const {
     return m_texts[static_cast<std::size_t>(field)];
 }
 
-void MemoryHost::setText(Field field, std::string_view text) {
+void MemoryHost::write(Field field, std::string_view text) {
     noteAfterBox(std::string(info(field).name) + "=" + std::string(text));
     m_texts[static_cast<std::size_t>(field)] = std::string(text);
     log.push_back(std::string(info(field).name) + "=" + std::string(text));

@@ -24,7 +24,6 @@ public:
     MemoryHost(); // the window's start state: fields empty, only stromueber selected
 
     std::string text(Field field) const override;
-    void setText(Field field, std::string_view text) override;
     bool value(Option option) const override;
     void messageBox(std::string_view prompt, std::string_view title, Icon icon) override;
     void unload() override;
@@ -51,6 +50,8 @@ public:
     const std::vector<std::string>& afterBox() const { return m_afterBox; }
 
 protected:
+    void write(Field field, std::string_view text) override;
+    void caretToStart(Field) override {}
     void select(Option option) override;
     void clear(Option option) override;
 

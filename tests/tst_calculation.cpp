@@ -241,7 +241,7 @@ void TestCalculation::resultFieldPlaysNoPart() {
 // for the unexpected, and the calculation ends there.
 void TestCalculation::hostFailureReported() {
     struct RefusingHost : MemoryHost {
-        void setText(Field, std::string_view) override { throw std::runtime_error("refused"); }
+        void write(Field, std::string_view) override { throw std::runtime_error("refused"); }
     } host;
     calculateWith(host, {"5", "3,5", "1", "20"});
     QCOMPARE(host.boxes.size(), std::size_t(1));

@@ -14,7 +14,6 @@
 #include "host/arithmetic.h"
 #include "host/host_error.h"
 #include "host/number_text.h"
-#include "host/pasted_text.h"
 
 using namespace kalvoran;
 
@@ -35,8 +34,6 @@ private slots:
     void sameAsCharconv();
     void arithmeticFaults_data();
     void arithmeticFaults();
-    void pastedLines_data();
-    void pastedLines();
 };
 
 // The C library's own locale, German (decimal comma) and Pashto (decimal point U+066B, two
@@ -294,26 +291,4 @@ void TestNumberText::arithmeticFaults() {
 }
 
 QTEST_GUILESS_MAIN(TestNumberText)
-// A paste's line breaks, each one blank; other characters of the same lead bytes stay.
-void TestNumberText::pastedLines_data() {
-    QTest::addColumn<QByteArray>("pasted");
-    QTest::addColumn<QByteArray>("kept");
-    QTest::newRow("LF") << QByteArray("12\n34") << QByteArray("12 34");
-    QTest::newRow("CR LF, CR, LF") << QByteArray("2,5\r\n7\r\r\n\n") << QByteArray("2,5 7   ");
-    QTest::newRow("NEL, LS, PS") << QByteArray("1\xC2\x85"
-                                               "2\xE2\x80\xA8"
-                                               "3\xE2\x80\xA9")
-                                 << QByteArray("1 2 3 ");
-    QTest::newRow("no-break space, euro") << QByteArray("\xC2\xA0"
-                                                        "5\xE2\x82\xAC")
-                                          << QByteArray("\xC2\xA0"
-                                                        "5\xE2\x82\xAC");
-}
-
-void TestNumberText::pastedLines() {
-    QFETCH(QByteArray, pasted);
-    QFETCH(QByteArray, kept);
-    QCOMPARE(QByteArray::fromStdString(oneLine(pasted.toStdString())), kept);
-}
-
 #include "tst_number_text.moc"

@@ -87,18 +87,4 @@ Click clickOf(std::string_view control);
 void click(Host& host, const Click& clicked);
 void keyPress(Host& host, void (*handler)(short& KeyAscii), short& KeyAscii);
 
-// Binds the handlers that every window's host runs by itself: the option buttons' handlers, which
-// run when a button is selected, and each field's KeyPress handler through keyPress(); and where
-// the host refuses a paste too long for it, the message that says so.
-template <typename WindowHost>
-void bindHandlers(WindowHost& host) {
-    bindOptionHandlers(host);
-    for (const KeyPressBinding& binding : kKeyPressBindings)
-        host.addKeyPress(binding.field, [&host, handler = binding.handler](short& KeyAscii) {
-            keyPress(host, handler, KeyAscii);
-        });
-    if constexpr (requires { host.onInsertTooLong([](std::size_t) {}); })
-        host.onInsertTooLong([&host](std::size_t limit) { show(host, pasteTooLong(limit)); });
-}
-
 } // namespace kalvoran

@@ -8,6 +8,10 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 
+#include "host/key_press.h"
+#include "host/qt/qt_host.h"
+#include "ui/field_input.h"
+
 namespace kalvoran {
 namespace {
 
@@ -66,17 +70,15 @@ std::optional<char16_t> controlCode(const QKeyEvent* key) {
 
 } // namespace
 
-QtKeyFilter::QtKeyFilter(QLineEdit* edit, KeyPressHandler handler)
-    : QObject(edit), m_edit(edit), m_handler(std::move(handler)) {
+QtKeyFilter::QtKeyFilter(QLineEdit* edit, Host& host, Field field)
+    : QObject(edit), m_edit(edit), m_host(host), m_field(field) {
     edit->installEventFilter(this);
 }
 
-QString QtKeyFilter::judge(const QString& text) const {
-    QString taken;
-    for (const QChar unit : text)
-        if (const char16_t kept = pressKey(m_handler, unit.unicode()))
-            taken += QChar(kept);
-    return taken;
+QString QtKeyFilter::taken(const QString& text, bool composed) const {
+    const std::optional<std::u16string> kept =
+        insert(m_host, m_field, units(text), composed ? Insertion::Composed : Insertion::Typed);
+    return kept ? QString::fromStdU16String(*kept) : QString();
 }
 
 bool QtKeyFilter::eventFilter(QObject* watched, QEvent* event) {
@@ -86,11 +88,13 @@ bool QtKeyFilter::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::InputMethod) {
         auto* im = static_cast<QInputMethodEvent*>(event);
         const QString commit = im->commitString();
-        const QString taken = judge(commit);
-        if (taken == commit)
+        if (commit.isEmpty())
+            return false;
+        const QString kept = taken(commit, true);
+        if (kept == commit)
             return false;
         QInputMethodEvent filtered(im->preeditString(), im->attributes());
-        filtered.setCommitString(taken, im->replacementStart(), im->replacementLength());
+        filtered.setCommitString(kept, im->replacementStart(), im->replacementLength());
         QCoreApplication::sendEvent(m_edit, &filtered);
         return true;
     }
@@ -103,7 +107,7 @@ bool QtKeyFilter::eventFilter(QObject* watched, QEvent* event) {
 
     if (const std::optional<char16_t> code = controlCode(key)) {
         // A kept Enter or Escape still presses no button.
-        return pressKey(m_handler, *code) == 0;
+        return !keyTaken(m_host, m_field, *code);
     }
     if (isCommand(key))
         return false;
@@ -114,11 +118,11 @@ bool QtKeyFilter::eventFilter(QObject* watched, QEvent* event) {
 
     // Every other key that carries text is judged, whatever modifiers are held: the line edit
     // inserts the text of Ctrl with the keypad, with Meta or with AltGr, too.
-    const QString taken = judge(text);
-    if (taken == text)
+    const QString kept = taken(text, false);
+    if (kept == text)
         return false;
-    if (!taken.isEmpty())
-        m_edit->insert(taken);
+    if (!kept.isEmpty())
+        m_edit->insert(kept);
     return true;
 }
 

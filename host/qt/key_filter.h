@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Delivers the characters typed into a QLineEdit to a KeyPress handler before the field takes
-// them. A key event is one of the line edit's commands (copy, cut, paste, select all, undo,
-// redo, cursor movement, Delete), Tab, a key without text, or else typed: the commands, Tab and
-// keys without text pass untouched, so pasted text is not judged; every other key's text is
-// judged, whatever modifiers are held. Enter and Escape reach the handler as 13 and 27, backspace
-// as 8. Characters committed by an input method (dead keys, compose) are judged one by one too.
+// Hands what is typed into a QLineEdit to the window's input rule (ui/field_input.h) before the
+// field takes it. A key event is one of the line edit's commands (copy, cut, paste, select all,
+// undo, redo, cursor movement, Delete), Tab, a key without text, or else typed: the commands, Tab
+// and keys without text pass untouched (a paste passes the field's validator); every other key's
+// text is typed, whatever modifiers are held. Backspace, Enter and Escape go by keyTaken().
+// Characters committed by an input method are composed text.
 #pragma once
 
 #include <QObject>
 
-#include "host/key_press.h"
+#include "host/host.h"
 
 class QLineEdit;
 
@@ -18,17 +18,18 @@ namespace kalvoran {
 class QtKeyFilter : public QObject {
     Q_OBJECT
 public:
-    QtKeyFilter(QLineEdit* edit, KeyPressHandler handler);
+    QtKeyFilter(QLineEdit* edit, Host& host, Field field);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // The characters of text that the handler lets through, each as the handler leaves it.
-    QString judge(const QString& text) const;
+    // What the rule lets in of text in place of the selection; empty for nothing.
+    QString taken(const QString& text, bool composed) const;
 
     QLineEdit* m_edit;
-    KeyPressHandler m_handler;
+    Host& m_host;
+    Field m_field;
 };
 
 } // namespace kalvoran

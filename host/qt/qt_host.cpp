@@ -12,7 +12,8 @@
 #include <QMessageBox>
 #include <QValidator>
 
-#include "host/pasted_text.h"
+#include "host/qt/key_filter.h"
+#include "ui/field_input.h"
 
 namespace kalvoran {
 namespace {
@@ -24,11 +25,10 @@ class OneLine final : public QValidator {
 public:
     using QValidator::QValidator;
     State validate(QString& input, int& pos) const override {
-        const std::string text = input.toStdString();
-        const std::string line = oneLine(text);
-        if (line != text) {
-            pos = int(QString::fromStdString(oneLine(input.left(pos).toStdString())).size());
-            input = QString::fromStdString(line);
+        const std::u16string line = oneLine(units(input));
+        if (QStringView(line) != input) {
+            pos = int(oneLine(units(input).substr(0, std::size_t(pos))).size());
+            input = QString::fromStdU16String(line);
         }
         return Acceptable;
     }
@@ -58,17 +58,15 @@ void QtHost::addField(Field field, QLineEdit* edit) {
     m_fields[static_cast<std::size_t>(field)] = edit;
     edit->setMaxLength(std::numeric_limits<int>::max()); // nothing is ever cut
     edit->setReadOnly(info(field).locked);
-    if (!info(field).locked)
+    if (!info(field).locked) {
         edit->setValidator(new OneLine(edit));
+        new QtKeyFilter(edit, *this, field); // owned by the field
+    }
 }
 
 void QtHost::addOption(Option option, QAbstractButton* button) {
     m_options[static_cast<std::size_t>(option)] = button;
     button->setChecked(option == kInitiallySelected);
-}
-
-void QtHost::addKeyPress(Field field, KeyPressHandler handler) {
-    new QtKeyFilter(edit(field), std::move(handler)); // owned by the field
 }
 
 QLineEdit* QtHost::edit(Field field) const {
@@ -87,13 +85,9 @@ QAbstractButton* QtHost::button(Option option) const {
 
 std::string QtHost::text(Field field) const { return edit(field)->text().toStdString(); }
 
-void QtHost::setText(Field field, std::string_view text) {
-    QLineEdit* e = edit(field);
-    e->setText(toQString(text));
-    // The caret goes to the start, so that a result wider than its field shows its leading
-    // digits rather than its last ones.
-    e->setCursorPosition(0);
-}
+void QtHost::write(Field field, std::string_view text) { edit(field)->setText(toQString(text)); }
+
+void QtHost::caretToStart(Field field) { edit(field)->setCursorPosition(0); }
 
 bool QtHost::value(Option option) const { return button(option)->isChecked(); }
 

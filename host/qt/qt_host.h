@@ -8,7 +8,6 @@
 #include <QString>
 
 #include "host/host.h"
-#include "host/qt/key_filter.h"
 
 class QAbstractButton;
 class QLineEdit;
@@ -21,17 +20,20 @@ inline QString toQString(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+// A text's UTF-16 units, as ui/field_input.h takes them.
+inline std::u16string_view units(QStringView text) {
+    return {text.utf16(), static_cast<std::size_t>(text.size())};
+}
+
 class QtHost final : public Host {
 public:
     explicit QtHost(QWidget* window) : m_window(window) {}
 
-    // Fields and option buttons; a field takes text of any length and a locked one is
-    // read-only, an option button starts selected or clear. Each container's buttons are already in
-    // one exclusive group.
+    // Fields and option buttons; a field takes text of any length, its input as ui/field_input.h
+    // rules, and a locked one is read-only, an option button starts selected or clear. Each
+    // container's buttons are already in one exclusive group.
     void addField(Field field, QLineEdit* edit);
     void addOption(Option option, QAbstractButton* button);
-    // Runs handler for each character typed into the field, before the field takes it.
-    void addKeyPress(Field field, KeyPressHandler handler);
 
     // While a message box is open, no handler runs, whatever asks.
     static bool accepting();
@@ -40,13 +42,14 @@ public:
     static bool accepting(const QWidget* control);
 
     std::string text(Field field) const override;
-    void setText(Field field, std::string_view text) override;
     bool value(Option option) const override;
     void messageBox(std::string_view prompt, std::string_view title, Icon icon) override;
     void unload() override;
     bool acceptsEvents() const override { return accepting(); }
 
 protected:
+    void write(Field field, std::string_view text) override;
+    void caretToStart(Field field) override;
     void select(Option option) override;
     void clear(Option option) override;
 

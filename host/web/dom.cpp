@@ -12,15 +12,18 @@ EM_JS(void, kalvoran_copy_value, (const char* id, char* out, int size), {
     stringToUTF8(document.getElementById(UTF8ToString(id)).value, out, size);
 });
 
-// The caret goes to the start, so that a text wider than its field shows its leading digits. The
-// field's undo history starts anew with the text the program wrote.
+// The field's undo history starts anew with the text the program wrote.
 EM_JS(void, kalvoran_set_value, (const char* id, const char* text), {
     const field = document.getElementById(UTF8ToString(id));
     field.value = UTF8ToString(text);
-    field.setSelectionRange(0, 0);
-    field.scrollLeft = 0;
     if (field.kalvoranRestart)
         field.kalvoranRestart();
+});
+
+EM_JS(void, kalvoran_caret_to_start, (const char* id), {
+    const field = document.getElementById(UTF8ToString(id));
+    field.setSelectionRange(0, 0);
+    field.scrollLeft = 0;
 });
 
 EM_JS(int, kalvoran_checked, (const char* id), {
@@ -117,25 +120,25 @@ EM_JS(void, kalvoran_say, (const char* text), {
     spoken.textContent = UTF8ToString(text) + (spoken.kalvoranOdd ? "" : "\u00a0");
 });
 
-// The field's input as the window's rules take it:
-// - typing (a key, an inserted text, an input method's committed text, a phone keyboard's
-//   replacement) goes in as far as the KeyPress handler takes it, unit by unit; backspace is
-//   judged as the code 8. A refused unit leaves no trace: text, caret and selection stay.
-// - a paste or a drop goes in whole, unjudged, each line break a blank (kalvoran_one_line), or,
-//   when the field would hold more than it can hold fast, not at all, and the user is told.
-// - undo and redo go between the texts the user's typing and pasting gave the field, in the
-//   field's own history, which starts anew whenever the program writes the field.
-// - nothing goes in while the window refuses events.
-EM_JS(void, kalvoran_guard_field, (const char* id, int field, int capacity), {
+// The field's input as the window's input rule (ui/field_input.h, kalvoran_input) takes it:
+// typing (a key, an inserted text, a phone keyboard's replacement) and an input method's
+// committed text; a paste or a drop, whole; undo and redo between the texts the user's typing and
+// pasting gave the field, in the field's own history, which starts anew whenever the program
+// writes the field. Backspace goes by kalvoran_key(); nothing else changes the field while the
+// window refuses events.
+EM_JS(void, kalvoran_guard_field, (const char* id, int field), {
     const input = document.getElementById(UTF8ToString(id));
-    const judge = (typed) => {
-        let kept = "";
-        for (let i = 0; i < typed.length; ++i) {
-            const unit = _kalvoran_key(field, typed.charCodeAt(i));
-            if (unit)
-                kept += String.fromCharCode(unit);
-        }
-        return kept;
+    // What the rule lets in, in place of start..end, of text that comes in as kind (the order of
+    // the rule's Insertion: 0 typed, 1 composed, 2 pasted, 3 dropped, 5 undo); null for nothing.
+    const ask = (text, kind, start = input.selectionStart, end = input.selectionEnd) => {
+        const address = _malloc(2 * text.length + 2);
+        for (let i = 0; address && i < text.length; ++i)
+            HEAPU16[(address >> 1) + i] = text.charCodeAt(i);
+        const count = _kalvoran_input(field, kind, address, text.length, input.value.length,
+                                      end - start);
+        _free(address);
+        const at = _kalvoran_answer() >> 1;
+        return count < 0 ? null : new TextDecoder("utf-16le").decode(HEAPU16.slice(at, at + count));
     };
 
     let history = [];
@@ -157,34 +160,17 @@ EM_JS(void, kalvoran_guard_field, (const char* id, int field, int capacity), {
         at = history.length - 1;
     };
     const go = (step) => {
-        if (at + step < 0 || at + step >= history.length)
+        if (at + step < 0 || at + step >= history.length || ask(history[at + step][0], 5) === null)
             return;
         at += step;
         input.value = history[at][0];
         input.setSelectionRange(history[at][1], history[at][2]);
     };
     const put = (text, start, end) => {
-        input.setRangeText(text, start, end, "end");
-        record();
-    };
-    // The text as kalvoran_one_line() puts it into the field; null where the page cannot hold it.
-    const oneLine = (text) => {
-        const bytes = lengthBytesUTF8(text) + 1;
-        const address = _malloc(bytes);
-        if (!address)
-            return null;
-        stringToUTF8(text, address, bytes);
-        const line = UTF8ToString(_kalvoran_one_line(address));
-        _free(address);
-        return line;
-    };
-    const fits = (text, start, end) => input.value.length - (end - start) + text.length <= capacity;
-    const insertWhole = (text, start, end) => {
-        const line = fits(text, start, end) ? oneLine(text) : null;
-        if (line === null)
-            _kalvoran_too_long();
-        else
-            put(line, start, end);
+        if (text) {
+            input.setRangeText(text, start, end, "end");
+            record();
+        }
     };
     input.addEventListener("input", (e) => {
         if (!e.isComposing)
@@ -196,26 +182,25 @@ EM_JS(void, kalvoran_guard_field, (const char* id, int field, int capacity), {
     });
     input.addEventListener("compositionend", (e) => {
         const typed = e.data || "";
-        const kept = judge(typed);
-        if (before && kept !== typed) {
-            input.value = before[0];
-            input.setSelectionRange(before[1], before[2]);
-            if (kept)
-                input.setRangeText(kept, before[1], before[2], "end");
+        if (before && typed) {
+            const kept = ask(typed, 1, before[1], before[2]);
+            if (kept !== typed) {
+                input.value = before[0];
+                input.setSelectionRange(before[1], before[2]);
+                put(kept, before[1], before[2]);
+            }
         }
         before = null;
         record();
     });
     input.addEventListener("keydown", (e) => {
-        if (!(e.ctrlKey || e.metaKey) || e.altKey)
-            return;
         const key = e.key.toLowerCase();
-        if (key === "z" || key === "y") {
+        if ((e.ctrlKey || e.metaKey) && !e.altKey && (key === "z" || key === "y")) {
             e.preventDefault();
-            if (_kalvoran_accepts() && !input.readOnly)
-                go(key === "z" && !e.shiftKey ? -1 : 1);
+            go(key === "z" && !e.shiftKey ? -1 : 1);
         }
     });
+    const whole = (text, start, end) => put(ask(text, 2, start, end), start, end);
     input.addEventListener("beforeinput", (e) => {
         const kind = e.inputType;
         if (!_kalvoran_accepts()) {
@@ -226,11 +211,10 @@ EM_JS(void, kalvoran_guard_field, (const char* id, int field, int capacity), {
         } else if (kind === "insertText" || kind === "insertReplacementText") {
             const typed = e.data !== null ? e.data
                         : e.dataTransfer ? e.dataTransfer.getData("text/plain") : "";
-            const kept = judge(typed);
+            const kept = typed ? ask(typed, 0) : typed;
             if (kept !== typed) {
                 e.preventDefault();
-                if (kept)
-                    put(kept, input.selectionStart, input.selectionEnd);
+                put(kept, input.selectionStart, input.selectionEnd);
             }
         } else if (kind === "deleteContentBackward") {
             if (!_kalvoran_key(field, 8))
@@ -239,29 +223,27 @@ EM_JS(void, kalvoran_guard_field, (const char* id, int field, int capacity), {
             // A paste that came without its paste event.
             e.preventDefault();
             if (e.dataTransfer)
-                insertWhole(e.dataTransfer.getData("text/plain"), input.selectionStart,
-                            input.selectionEnd);
+                whole(e.dataTransfer.getData("text/plain"), input.selectionStart,
+                      input.selectionEnd);
         }
     });
-    // A drop goes in where the browser drops it, unless it has line breaks or is too long: then
-    // it goes in whole at the caret (its line breaks would be gone by its beforeinput).
+    // A drop goes in where the browser drops it, as the rule takes it; one that the rule changes
+    // (its line breaks would be gone by its beforeinput) goes in at the caret.
     input.addEventListener("drop", (e) => {
         const dropped = e.dataTransfer ? e.dataTransfer.getData("text/plain") : "";
         const start = input.selectionStart, end = input.selectionEnd;
-        if (!_kalvoran_accepts() || input.readOnly) {
+        const line = ask(dropped, 3, start, end);
+        if (line !== dropped) {
             e.preventDefault();
-        } else if (!fits(dropped, start, end) || oneLine(dropped) !== dropped) {
-            e.preventDefault();
-            insertWhole(dropped, start, end);
+            put(line, start, end);
         }
     });
     // A paste's line breaks are gone by the time of its beforeinput, so its text is taken here,
     // from the clipboard's own.
     input.addEventListener("paste", (e) => {
         e.preventDefault();
-        if (_kalvoran_accepts() && !input.readOnly && e.clipboardData)
-            insertWhole(e.clipboardData.getData("text/plain"), input.selectionStart,
-                        input.selectionEnd);
+        if (e.clipboardData)
+            whole(e.clipboardData.getData("text/plain"), input.selectionStart, input.selectionEnd);
     });
 });
 // clang-format on
@@ -279,6 +261,8 @@ void setValue(const std::string& id, const std::string& text) {
     kalvoran_set_value(id.c_str(), text.c_str());
 }
 
+void caretToStart(const std::string& id) { kalvoran_caret_to_start(id.c_str()); }
+
 bool checked(const std::string& id) { return kalvoran_checked(id.c_str()) != 0; }
 
 void setChecked(const std::string& id, bool checked) { kalvoran_set_checked(id.c_str(), checked); }
@@ -291,8 +275,8 @@ void close(const std::string& notice) { kalvoran_close(notice.c_str()); }
 
 void say(const std::string& text) { kalvoran_say(text.c_str()); }
 
-void guardField(const std::string& id, Field field, std::size_t capacity) {
-    kalvoran_guard_field(id.c_str(), static_cast<int>(field), static_cast<int>(capacity));
+void guardField(const std::string& id, Field field) {
+    kalvoran_guard_field(id.c_str(), static_cast<int>(field));
 }
 
 } // namespace kalvoran::dom

@@ -2,7 +2,6 @@
 // The few DOM operations the web host needs, each an element known by its id.
 #pragma once
 
-#include <cstddef>
 #include <string>
 
 #include "host/host.h"
@@ -11,6 +10,7 @@ namespace kalvoran::dom {
 
 std::string value(const std::string& id);
 void setValue(const std::string& id, const std::string& text);
+void caretToStart(const std::string& id);
 bool checked(const std::string& id);
 void setChecked(const std::string& id, bool checked);
 
@@ -22,10 +22,8 @@ void close(const std::string& notice);
 // Says the text through the page's polite live region, once.
 void say(const std::string& text);
 
-// Takes the field's <input> under the window's rules (see dom.cpp): typing judged by
-// kalvoran_key(), a paste or drop whole as kalvoran_one_line() gives it unless the field would
-// hold more than capacity characters (then kalvoran_too_long()), undo and redo in the field's own
-// history.
-void guardField(const std::string& id, Field field, std::size_t capacity);
+// Takes the field's <input> under the window's input rule: every insertion through
+// kalvoran_input(), backspace through kalvoran_key(), undo and redo in the field's own history.
+void guardField(const std::string& id, Field field);
 
 } // namespace kalvoran::dom

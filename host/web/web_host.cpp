@@ -3,8 +3,8 @@
 
 #include <emscripten.h>
 
-#include "host/pasted_text.h"
 #include "host/web/dom.h"
+#include "ui/field_input.h"
 
 namespace kalvoran {
 namespace {
@@ -12,25 +12,18 @@ namespace {
 // The page's one window: the events of its elements reach it through the functions below.
 WebHost* g_host = nullptr;
 
-std::size_t index(Field f) { return static_cast<std::size_t>(f); }
-
 } // namespace
 
-WebHost::WebHost() { g_host = this; }
+WebHost::WebHost() {
+    g_host = this;
+    for (const FieldInfo& field : kFields)
+        if (!field.locked)
+            dom::guardField(field.name, field.field);
+}
 
 WebHost::~WebHost() {
     if (g_host == this)
         g_host = nullptr;
-}
-
-void WebHost::addKeyPress(Field field, KeyPressHandler handler) {
-    m_keyPress[index(field)] = std::move(handler);
-    dom::guardField(info(field).name, field, kCapacity);
-}
-
-void WebHost::insertTooLong() const {
-    if (m_insertTooLong)
-        m_insertTooLong(kCapacity);
 }
 
 void WebHost::sayWrites(Field field, std::string unit) {
@@ -38,18 +31,15 @@ void WebHost::sayWrites(Field field, std::string unit) {
     m_unit = std::move(unit);
 }
 
-char16_t WebHost::judge(Field field, char16_t unit) const {
-    const KeyPressHandler& handler = m_keyPress[index(field)];
-    return handler ? pressKey(handler, unit) : unit;
-}
-
 std::string WebHost::text(Field field) const { return dom::value(info(field).name); }
 
-void WebHost::setText(Field field, std::string_view text) {
+void WebHost::write(Field field, std::string_view text) {
     dom::setValue(info(field).name, std::string(text));
     if (field == m_said && !text.empty())
         dom::say(std::string(text) + " " + m_unit);
 }
+
+void WebHost::caretToStart(Field field) { dom::caretToStart(info(field).name); }
 
 bool WebHost::value(Option option) const { return dom::checked(info(option).name); }
 
@@ -73,30 +63,46 @@ void WebHost::unload() {
 
 } // namespace kalvoran
 
+namespace {
+
+std::u16string g_answer; // what kalvoran_input() let in last
+
+bool valid(int field) {
+    return kalvoran::g_host && field >= 0 && field < int(kalvoran::kFields.size());
+}
+
+} // namespace
+
 // Called by the page's script.
 extern "C" {
 
-EMSCRIPTEN_KEEPALIVE int kalvoran_key(int field, int unit) {
-    if (!kalvoran::g_host || field < 0 || field >= int(kalvoran::kFields.size()))
-        return 0;
-    return kalvoran::g_host->judge(static_cast<kalvoran::Field>(field),
-                                   static_cast<char16_t>(unit));
+// What the input rule lets into the field of count units at text, in place of selected of its
+// length units: the answer's length, or -1 for nothing. A text that the page could not copy
+// (text null) is refused as too long.
+EMSCRIPTEN_KEEPALIVE int kalvoran_input(int field, int kind, const char16_t* text, int count,
+                                        int length, int selected) {
+    using namespace kalvoran;
+    if (!valid(field))
+        return -1;
+    const auto into = static_cast<Field>(field);
+    const std::optional<std::u16string> kept =
+        text ? insert(*g_host, into, {text, std::size_t(count)}, Insertion(kind),
+                      std::size_t(length), std::size_t(selected))
+             : insert(*g_host, into, u"", Insertion::Pasted, g_host->fieldCapacity() + 1);
+    g_answer = kept.value_or(u"");
+    return kept ? int(g_answer.size()) : -1;
+}
+
+EMSCRIPTEN_KEEPALIVE const char16_t* kalvoran_answer() { return g_answer.c_str(); }
+
+// Whether backspace (8) does its work in the field.
+EMSCRIPTEN_KEEPALIVE int kalvoran_key(int field, int code) {
+    return valid(field) && kalvoran::keyTaken(*kalvoran::g_host,
+                                              static_cast<kalvoran::Field>(field), char16_t(code));
 }
 
 EMSCRIPTEN_KEEPALIVE int kalvoran_accepts() {
     return kalvoran::g_host && kalvoran::g_host->acceptsEvents();
-}
-
-EMSCRIPTEN_KEEPALIVE void kalvoran_too_long() {
-    if (kalvoran::g_host && kalvoran::g_host->acceptsEvents())
-        kalvoran::g_host->insertTooLong();
-}
-
-// What a paste or drop puts into a field, valid until the next call.
-EMSCRIPTEN_KEEPALIVE const char* kalvoran_one_line(const char* pasted) {
-    static std::string line;
-    line = kalvoran::oneLine(pasted);
-    return line.c_str();
 }
 
 EMSCRIPTEN_KEEPALIVE void kalvoran_box_closed() {

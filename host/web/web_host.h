@@ -4,13 +4,10 @@
 // returns at once, which is sound because showing a message is the last thing a handler does.
 #pragma once
 
-#include <array>
-#include <functional>
 #include <optional>
 #include <string>
 
 #include "host/host.h"
-#include "host/key_press.h"
 
 namespace kalvoran {
 
@@ -24,17 +21,7 @@ public:
     // The characters a field holds and still answers fast: a paste or drop that would make it
     // longer is refused whole.
     static constexpr std::size_t kCapacity = std::size_t{1} << 20;
-
-    // Judges each insertion that is typing into the field's <input> by handler, unit by unit,
-    // before the field takes it; a paste or a drop goes in as on the other hosts.
-    void addKeyPress(Field field, KeyPressHandler handler);
-    // The unit that the field takes of one typed unit, 0 for none.
-    char16_t judge(Field field, char16_t unit) const;
-    // Tells the user of a paste or drop refused for its length.
-    void onInsertTooLong(std::function<void(std::size_t limit)> tellUser) {
-        m_insertTooLong = std::move(tellUser);
-    }
-    void insertTooLong() const;
+    std::size_t fieldCapacity() const override { return kCapacity; }
     // Whenever a handler writes a text into the field, a screen reader says it, then unit.
     void sayWrites(Field field, std::string unit);
 
@@ -42,18 +29,17 @@ public:
     void boxClosed() { m_boxOpen = false; }
 
     std::string text(Field field) const override;
-    void setText(Field field, std::string_view text) override;
     bool value(Option option) const override;
     void messageBox(std::string_view prompt, std::string_view title, Icon icon) override;
     void unload() override;
 
 protected:
+    void write(Field field, std::string_view text) override;
+    void caretToStart(Field field) override;
     void select(Option option) override;
     void clear(Option option) override;
 
 private:
-    std::array<KeyPressHandler, kFields.size()> m_keyPress;
-    std::function<void(std::size_t)> m_insertTooLong;
     std::optional<Field> m_said;
     std::string m_unit;
     bool m_boxOpen = false;

@@ -4,7 +4,9 @@
 #include <imm.h>
 #include <string>
 
+#include "host/key_press.h"
 #include "host/win32/subclass.h"
+#include "ui/field_input.h"
 
 namespace kalvoran {
 namespace {
@@ -12,11 +14,6 @@ namespace {
 // Ctrl+A, Ctrl+C, Ctrl+V, Ctrl+X and Ctrl+Z: the field's own commands.
 bool isFieldCommand(WPARAM code) {
     return code == kCtrlA || code == kCtrlC || code == kCtrlV || code == kCtrlX || code == kCtrlZ;
-}
-
-// The unit as the handler leaves it; 0 for a dropped one.
-wchar_t judge(const KeyPressHandler& handler, wchar_t unit) {
-    return static_cast<wchar_t>(pressKey(handler, static_cast<char16_t>(unit)));
 }
 
 // The input method's context of a field, released on every path.
@@ -47,19 +44,20 @@ std::wstring compositionResult(HWND edit) {
     return result;
 }
 
-// An input method's result string, judged unit by unit, goes in as one replacement of the
-// selection; what the handler drops never reaches the field.
-void insertComposition(HWND edit, const KeyPressHandler& handler) {
-    std::wstring taken;
-    for (wchar_t unit : compositionResult(edit))
-        if (const wchar_t kept = judge(handler, unit))
-            taken += kept;
-    if (!taken.empty())
-        SendMessageW(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(taken.c_str()));
+// An input method's result string goes in as one replacement of the selection, as far as the rule
+// takes it.
+void insertComposition(HWND edit, const FieldOf& into) {
+    const std::wstring result = compositionResult(edit);
+    const std::optional<std::u16string> kept = insert(
+        *into.host, into.field, {reinterpret_cast<const char16_t*>(result.data()), result.size()},
+        Insertion::Composed);
+    if (kept)
+        SendMessageW(edit, EM_REPLACESEL, TRUE,
+                     reinterpret_cast<LPARAM>(std::wstring(kept->begin(), kept->end()).c_str()));
 }
 
 LRESULT fieldProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam, void* data) {
-    const auto* handler = static_cast<const KeyPressHandler*>(data);
+    const auto& into = *static_cast<const FieldOf*>(data);
     switch (message) {
     case WM_CHAR:
     case WM_IME_CHAR:
@@ -70,8 +68,13 @@ LRESULT fieldProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam, void* d
             }
             break;
         }
-        if (const wchar_t kept = judge(*handler, static_cast<wchar_t>(wParam)))
-            return callNext(edit, message, kept, lParam);
+        if (wParam == kBackspace || wParam == kEnter || wParam == kEscape)
+            return keyTaken(*into.host, into.field, char16_t(wParam))
+                       ? callNext(edit, message, wParam, lParam)
+                       : 0;
+        if (const auto kept = insert(*into.host, into.field, std::u16string(1, char16_t(wParam)),
+                                     Insertion::Typed))
+            return callNext(edit, message, kept->front(), lParam);
         return 0;
     case WM_UNICHAR: {
         // Another program's characters, as UTF-32: judged unit by unit like typed ones.
@@ -93,7 +96,7 @@ LRESULT fieldProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam, void* d
     }
     case WM_IME_COMPOSITION:
         if (lParam & GCS_RESULTSTR) {
-            insertComposition(edit, *handler);
+            insertComposition(edit, into);
             lParam &=
                 ~(GCS_RESULTSTR | GCS_RESULTREADSTR | GCS_RESULTCLAUSE | GCS_RESULTREADCLAUSE);
         }
@@ -104,8 +107,8 @@ LRESULT fieldProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam, void* d
 
 } // namespace
 
-void filterKeys(HWND edit, const KeyPressHandler* handler) {
-    subclass(edit, fieldProc, const_cast<KeyPressHandler*>(handler));
+void filterKeys(HWND edit, const FieldOf* field) {
+    subclass(edit, fieldProc, const_cast<FieldOf*>(field));
 }
 
 } // namespace kalvoran

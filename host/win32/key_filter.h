@@ -1,18 +1,24 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Delivers the characters typed into an EDIT to a KeyPress handler before the field takes them.
-// WM_CHAR carries KeyAscii, the UTF-16 unit; set to 0, the character is dropped and leaves no
-// trace. Characters from an input method (WM_IME_CHAR, a composition's result) and Alt + keypad
-// codes are judged like typed ones. Ctrl+A, Ctrl+C, Ctrl+V, Ctrl+X and Ctrl+Z are the field's own
-// commands: they reach the field without the handler, so pasted text is not judged.
+// Hands the characters typed into an EDIT to the window's input rule (ui/field_input.h) before
+// the field takes them: WM_CHAR's UTF-16 unit, WM_IME_CHAR's, Alt + keypad codes and another
+// program's WM_UNICHAR are typed, a composition's result string is composed; what the rule
+// refuses leaves no trace. Ctrl+A, Ctrl+C, Ctrl+V, Ctrl+X and Ctrl+Z are the field's own commands:
+// they reach the field without the rule, so pasted text is not judged as typed.
 #pragma once
 
 #include <windows.h>
 
-#include "host/key_press.h"
+#include "host/host.h"
 
 namespace kalvoran {
 
-// handler must live as long as the field.
-void filterKeys(HWND edit, const KeyPressHandler* handler);
+// The field that an EDIT is, on its host.
+struct FieldOf {
+    Host* host;
+    Field field;
+};
+
+// field must live as long as the EDIT.
+void filterKeys(HWND edit, const FieldOf* field);
 
 } // namespace kalvoran

@@ -8,9 +8,9 @@
 #include <string_view>
 
 #include "host/key_press.h"
-#include "host/pasted_text.h"
 #include "host/win32/subclass.h"
 #include "host/win32/utf16.h"
+#include "ui/field_input.h"
 
 namespace kalvoran {
 namespace {
@@ -60,13 +60,11 @@ std::optional<std::wstring> clipboardText(HWND owner) {
     return text;
 }
 
-// The field's length once inserted has replaced its selection, or its whole text.
-std::size_t lengthAfter(HWND edit, bool whole, std::size_t inserted) {
-    if (whole)
-        return inserted;
+// The number of units selected in the field.
+std::size_t selected(HWND edit) {
     DWORD start = 0, end = 0;
     SendMessageW(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-    return static_cast<std::size_t>(GetWindowTextLengthW(edit)) - (end - start) + inserted;
+    return end - start;
 }
 
 // Set while the owner's message box is open, cleared however it ends.
@@ -89,6 +87,10 @@ void Win32Host::addField(Field field, HWND edit) {
     SendMessageW(edit, EM_SETLIMITTEXT, 0, 0);
     SendMessageW(edit, EM_SETREADONLY, info(field).locked, 0);
     subclass(edit, guardProc, this);
+    if (!info(field).locked) {
+        m_fieldOf[index(field)] = {this, field};
+        filterKeys(edit, &m_fieldOf[index(field)]);
+    }
 }
 
 void Win32Host::addOption(Option option, HWND button) {
@@ -105,12 +107,6 @@ void Win32Host::updateTabStops() {
             updateTabStop(c.container);
 }
 
-void Win32Host::addKeyPress(Field f, KeyPressHandler handler) {
-    KeyPressHandler& kept = m_keyPress[index(f)];
-    kept = std::move(handler);
-    filterKeys(field(f), &kept);
-}
-
 HWND Win32Host::field(Field f) const {
     HWND edit = m_fields[index(f)];
     if (!edit)
@@ -122,6 +118,13 @@ std::optional<Option> Win32Host::optionOf(HWND button) const {
     for (const OptionInfo& o : kOptions)
         if (m_options[index(o.option)] == button)
             return o.option;
+    return std::nullopt;
+}
+
+std::optional<Field> Win32Host::fieldOf(HWND control) const {
+    for (const FieldInfo& f : kFields)
+        if (m_fields[index(f.field)] == control)
+            return f.field;
     return std::nullopt;
 }
 
@@ -146,17 +149,15 @@ std::string Win32Host::text(Field f) const {
     return toUtf8(text);
 }
 
-void Win32Host::setText(Field f, std::string_view text) {
-    HWND edit = field(f);
+void Win32Host::write(Field f, std::string_view text) {
     m_writing = true;
-    const BOOL written = SetWindowTextW(edit, toUtf16(text).c_str());
+    const BOOL written = SetWindowTextW(field(f), toUtf16(text).c_str());
     m_writing = false;
     if (!written)
         throw std::runtime_error("field refused its text");
-    // The caret goes to the start, so that a result wider than its field shows its leading
-    // digits rather than its last ones.
-    SendMessageW(edit, EM_SETSEL, 0, 0);
 }
+
+void Win32Host::caretToStart(Field f) { SendMessageW(field(f), EM_SETSEL, 0, 0); }
 
 bool Win32Host::value(Option o) const {
     return SendMessageW(button(o), BM_GETCHECK, 0, 0) == BST_CHECKED;
@@ -236,22 +237,24 @@ LRESULT Win32Host::guardProc(HWND edit, UINT message, WPARAM wParam, LPARAM lPar
     return callNext(edit, message, wParam, lParam);
 }
 
-// A text put in from outside the host: whole, its line breaks as blanks, or refused whole when
-// the field would grow beyond kMostCharacters.
+// A text put in from outside the host, as the input rule takes it.
 LRESULT Win32Host::insert(HWND edit, UINT message, WPARAM wParam, LPARAM lParam) {
     std::optional<std::wstring> given;
     if (message == WM_PASTE)
         given = clipboardText(edit);
     else if (lParam)
         given.emplace(reinterpret_cast<const wchar_t*>(lParam));
-    if (!given)
+    const std::optional<Field> f = fieldOf(edit);
+    if (!given || !f)
         return 0;
-    const std::wstring text = toUtf16(oneLine(toUtf8(*given)));
-    if (lengthAfter(edit, message == WM_SETTEXT, text.size()) > kMostCharacters) {
-        if (m_insertTooLong)
-            m_insertTooLong(kMostCharacters);
+    const auto length = static_cast<std::size_t>(GetWindowTextLengthW(edit));
+    const std::optional<std::u16string> kept = kalvoran::insert(
+        *this, *f, {reinterpret_cast<const char16_t*>(given->data()), given->size()},
+        message == WM_PASTE ? Insertion::Pasted : Insertion::Accessible, length,
+        message == WM_SETTEXT ? length : selected(edit));
+    if (!kept)
         return 0; // FALSE for WM_SETTEXT: refused
-    }
+    const std::wstring text(kept->begin(), kept->end());
     if (message == WM_PASTE) // undoable, as the field's own paste
         return callNext(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text.c_str()));
     return callNext(edit, message, wParam, reinterpret_cast<LPARAM>(text.c_str()));

@@ -25,21 +25,16 @@ public:
     void addField(Field field, HWND edit);
     void addOption(Option option, HWND button);
     void updateTabStops();
-    // Runs handler for each character typed into the field, before the field takes it. The
-    // host keeps the handler as long as the field.
-    void addKeyPress(Field field, KeyPressHandler handler);
 
     // An EDIT measures its whole line again for each character its caret scrolls by, so
     // inserting n characters at once costs about n² under Wine: 20,000 take a fraction of a
     // second, 160,000 a minute, 1,000,000 never return. So no insertion may make a field
     // longer than this, whichever way it comes (Ctrl+V, Shift+Insert, the context menu,
     // WM_PASTE, EM_REPLACESEL, WM_SETTEXT, an accessible value); one that would is refused
-    // whole and tellUser(kMostCharacters) runs. Each goes in whole, each of its line breaks
-    // as one blank. No limit set from outside (EM_SETLIMITTEXT) cuts it.
+    // whole, with the message why. Each goes in whole, each of its line breaks as one blank. No
+    // limit set from outside (EM_SETLIMITTEXT) cuts it.
     static constexpr std::size_t kMostCharacters = 20000;
-    void onInsertTooLong(std::function<void(std::size_t limit)> tellUser) {
-        m_insertTooLong = std::move(tellUser);
-    }
+    std::size_t fieldCapacity() const override { return kMostCharacters; }
 
     // While a message box is open or after the window is unloaded, no handler runs.
     bool acceptsEvents() const override { return !m_boxOpen && !m_unloaded; }
@@ -49,18 +44,20 @@ public:
     std::optional<Option> optionOf(HWND button) const;
     // Whether the control is a locked field.
     bool locked(HWND control) const;
+    std::optional<Field> fieldOf(HWND control) const;
     // A container's option buttons, in tab order.
     const std::vector<Option>& group(Container container) const {
         return m_groups[index(container)];
     }
 
     std::string text(Field field) const override;
-    void setText(Field field, std::string_view text) override;
     bool value(Option option) const override;
     void messageBox(std::string_view prompt, std::string_view title, Icon icon) override;
     void unload() override;
 
 protected:
+    void write(Field field, std::string_view text) override;
+    void caretToStart(Field field) override;
     void select(Option option) override;
     void clear(Option option) override;
 
@@ -75,9 +72,8 @@ private:
     std::array<HWND, kFields.size()> m_fields{};
     std::array<HWND, kOptions.size()> m_options{};
     std::array<std::vector<Option>, kContainers.size()> m_groups; // by container, in tab order
-    std::array<KeyPressHandler, kFields.size()> m_keyPress;
-    std::function<void(std::size_t)> m_insertTooLong;
-    bool m_writing = false; // the host itself writes the locked field
+    std::array<FieldOf, kFields.size()> m_fieldOf{}; // what the key filter of each field gets
+    bool m_writing = false;                          // the host itself writes the locked field
     bool m_boxOpen = false;
     bool m_unloaded = false;
 };

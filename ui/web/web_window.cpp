@@ -23,7 +23,7 @@ WebWindow::WebWindow() {
         m_clicked[i] = clickOf(table[i].name);
         elements::listen(std::string(table[i].name), i);
     }
-    bindHandlers(m_host);
+    bindOptionHandlers(m_host);
     // The result is said with its unit, the caption of the label that stands level with it.
     for (const ControlSpec& control : table)
         if (control.unitOf == Field::Text4)
