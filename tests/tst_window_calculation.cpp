@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// "Berechnen" on the real window: typed values in, the result or the box out.
+// "Berechnen" on the real window refusing typed values: its message box in full, the input kept.
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -14,8 +14,8 @@ class TestWindowCalculation : public QObject, WindowUnderTest {
 private slots:
     void init();
     void cleanup();
-    void typedAndCalculated_data();
-    void typedAndCalculated();
+    void refusedWithABox_data();
+    void refusedWithABox();
 
 private:
     QLineEdit* field(const char* name) { return m_window->findChild<QLineEdit*>(name); }
@@ -25,40 +25,31 @@ void TestWindowCalculation::init() { QVERIFY(open()); }
 
 void TestWindowCalculation::cleanup() { close(); }
 
-void TestWindowCalculation::typedAndCalculated_data() {
+void TestWindowCalculation::refusedWithABox_data() {
     QTest::addColumn<QStringList>("inputs"); // Text1, Text2, Text3, Text5
-    QTest::addColumn<QString>("result");     // Text4 afterwards
-    QTest::addColumn<QString>("boxTitle");   // empty: no box
+    QTest::addColumn<QString>("boxTitle");
     QTest::addColumn<QString>("boxText");
     QTest::addColumn<int>("boxIcon");
-    QTest::newRow("12 V, two red LEDs")
-        << QStringList{"12", "1,85", "2", "30"} << "276,666666666667"
-        << ""
-        << "" << 0;
-    QTest::newRow("empty field") << QStringList{"12", "", "2", "30"} << "alt"
-                                 << "Felder nicht ausgefüllt"
+    QTest::newRow("empty field") << QStringList{"12", "", "2", "30"} << "Felder nicht ausgefüllt"
                                  << "Es müssen ALLE Felder ( bis auf das Ergebnisfeld ) "
                                     "ausgefüllt sein um diese Berechnung durchzuführen."
                                  << int(QMessageBox::Critical);
     QTest::newRow("voltage too high")
-        << QStringList{"12", "3,3", "4", "20"} << "alt"
-        << "Zu hohe Verbrauchsspannung"
+        << QStringList{"12", "3,3", "4", "20"} << "Zu hohe Verbrauchsspannung"
         << "Bei Ihrer Berechnung ist ein Fehner aufgetreten. Die Spannung die Ihre Verbraucher "
            "benötigen ist größer als die Spannung, die Ihre Spannungsquelle liefert. Verringern "
            "Sie die Anzahl der Verbraucher, vergrößern Sie die Quellenspannung oder verringern "
            "Sie die Spannung pro Verbraucher."
         << int(QMessageBox::Information);
     QTest::newRow("current 0: reported, program goes on")
-        << QStringList{"12", "1,85", "2", "0"} << "alt"
-        << "Berechnung nicht möglich"
+        << QStringList{"12", "1,85", "2", "0"} << "Berechnung nicht möglich"
         << "Bei einem Strom von 0 mA lässt sich kein Widerstand errechnen. Geben Sie einen Strom "
            "größer als 0 ein."
         << int(QMessageBox::Critical);
 }
 
-void TestWindowCalculation::typedAndCalculated() {
+void TestWindowCalculation::refusedWithABox() {
     QFETCH(QStringList, inputs);
-    QFETCH(QString, result);
     QFETCH(QString, boxTitle);
     QFETCH(QString, boxText);
     QFETCH(int, boxIcon);
@@ -66,15 +57,9 @@ void TestWindowCalculation::typedAndCalculated() {
     const char* names[] = {"Text1", "Text2", "Text3", "Text5"};
     for (int i = 0; i < 4; ++i)
         QTest::keyClicks(field(names[i]), inputs[i]);
-    field("Text4")->setText("alt");
 
     BoxCatcher boxes;
     QTest::mouseClick(m_window->findChild<QPushButton*>("berechnen"), Qt::LeftButton);
-    QCOMPARE(field("Text4")->text(), result);
-    if (boxTitle.isEmpty()) {
-        QVERIFY(boxes.seen.isEmpty());
-        return;
-    }
     QCOMPARE(boxes.seen.size(), 1);
     QCOMPARE(boxes.seen[0].title, boxTitle);
     QCOMPARE(boxes.seen[0].text, boxText);
