@@ -17,17 +17,11 @@ void neurechnen_Click(Host& host);
 void hilfe_Click(Host& host);
 void beenden_Click(Host& host);
 
-// The twenty-six option buttons with a Click handler, all presets; stromueber has none.
-// clang-format off
-#define KALVORAN_OPTION_HANDLERS(X)                                                     \
-    X(opt5v) X(opt12v) X(opt10) X(opt33) X(opt30) X(opt24) X(belque)                    \
-    X(lednor) X(belverbr) X(ledrot) X(ledgelb) X(ledgrün) X(ledblau) X(ledweiß) X(leduv) \
-    X(lüft5v) X(lüft7v) X(lüft9v)                                                       \
-    X(verbr1) X(verbr2) X(verbr3) X(verbr4) X(verbr5) X(verbr6) X(belanz)               \
-    X(strombel)
-// clang-format on
-#define KALVORAN_DECLARE_CLICK(name) void name##_Click(Host& host);
-KALVORAN_OPTION_HANDLERS(KALVORAN_DECLARE_CLICK)
+// The option buttons' Click handlers, all presets: one for each button that KALVORAN_OPTIONS
+// marks handled.
+#define KALVORAN_DECLARE_CLICK(name, container, handled)                                           \
+    KALVORAN_IF_##handled(void name##_Click(Host& host);)
+KALVORAN_OPTIONS(KALVORAN_DECLARE_CLICK)
 #undef KALVORAN_DECLARE_CLICK
 
 // The Click handler of an option button; nullptr for stromueber.

@@ -73,21 +73,44 @@ constexpr std::array kPresets{
 
 // Each option button with a Click handler has one preset, and each preset its handler: a preset
 // without its handler would never run, a handler without its preset would write nothing.
-#define KALVORAN_OPTION_OF(name) name,
-constexpr std::array kHandled{KALVORAN_OPTION_HANDLERS(KALVORAN_OPTION_OF)};
-#undef KALVORAN_OPTION_OF
-
 constexpr bool onePresetEachHandler() {
-    for (Option handled : kHandled) {
+    std::size_t handled = 0;
+    for (const OptionInfo& o : kOptions) {
         int presets = 0;
         for (const Preset& preset : kPresets)
-            presets += preset.option == handled;
-        if (presets != 1)
+            presets += preset.option == o.option;
+        if (presets != (o.handled ? 1 : 0))
             return false;
+        handled += o.handled;
     }
-    return kPresets.size() == kHandled.size();
+    return kPresets.size() == handled;
 }
 static_assert(onePresetEachHandler(), "a preset without its Click handler, or the reverse");
+
+// The consumer buttons stand in three containers, each exclusive by itself: a consumer's preset
+// clears every consumer button of the other two, each once, and no other preset clears any.
+constexpr bool consumer(Container c) {
+    return c == Container::Frame2 || c == Container::Frame3 || c == Container::Frame4;
+}
+constexpr bool clearsTheOtherConsumers() {
+    for (const Preset& preset : kPresets) {
+        const Container own = info(preset.option).container;
+        std::size_t others = 0;
+        for (const OptionInfo& o : kOptions) {
+            int cleared = 0;
+            for (Option c : preset.clears)
+                cleared += c == o.option;
+            const bool other = consumer(own) && consumer(o.container) && o.container != own;
+            if (cleared != (other ? 1 : 0))
+                return false;
+            others += other;
+        }
+        if (preset.clears.size() != others)
+            return false;
+    }
+    return true;
+}
+static_assert(clearsTheOtherConsumers(), "a consumer's preset that leaves another selected");
 
 void runPreset(Host& host, Option option) {
     for (const Preset& preset : kPresets) {
@@ -106,9 +129,9 @@ void runPreset(Host& host, Option option) {
 
 } // namespace
 
-#define KALVORAN_DEFINE_CLICK(name)                                                                \
-    void name##_Click(Host& host) { runPreset(host, Option::name); }
-KALVORAN_OPTION_HANDLERS(KALVORAN_DEFINE_CLICK)
+#define KALVORAN_DEFINE_CLICK(name, container, handled)                                            \
+    KALVORAN_IF_##handled(void name##_Click(Host& host) { runPreset(host, Option::name); })
+KALVORAN_OPTIONS(KALVORAN_DEFINE_CLICK)
 #undef KALVORAN_DEFINE_CLICK
 
 ClickHandler optionClickHandler(Option option) {
@@ -116,8 +139,9 @@ ClickHandler optionClickHandler(Option option) {
         Option option;
         ClickHandler handler;
     };
-#define KALVORAN_BIND_CLICK(name) Binding{Option::name, name##_Click},
-    static constexpr std::array kBindings{KALVORAN_OPTION_HANDLERS(KALVORAN_BIND_CLICK)};
+#define KALVORAN_BIND_CLICK(name, container, handled)                                              \
+    KALVORAN_IF_##handled(Binding{Option::name, name##_Click}, )
+    static constexpr std::array kBindings{KALVORAN_OPTIONS(KALVORAN_BIND_CLICK)};
 #undef KALVORAN_BIND_CLICK
     for (const Binding& binding : kBindings)
         if (binding.option == option)

@@ -26,17 +26,35 @@ enum class Field {
 // The window and its frames. Option buttons are exclusive within their immediate container only.
 enum class Container { Form1, Frame1, Frame2, Frame3, Frame4, Frame5, Frame6 };
 
-// The twenty-seven option buttons.
+// The twenty-seven option buttons, the one list of them: X(name, container, handled) each, where
+// handled is 1 for a button with a Click handler (its preset, core/presets.cpp) and 0 for none.
+// The enum, kOptions and the handlers' declarations are made from it.
 // clang-format off
-enum class Option {
-    opt5v, opt12v, opt10, opt33, opt30, opt24, belque,      // source voltage
-    ledgelb, ledgrün, ledrot, leduv, ledweiß, ledblau,      // ultra-bright LEDs
-    belverbr, lednor,                                       // consumer, directly in Frame2
-    lüft5v, lüft7v, lüft9v,                                 // fans
-    strombel, stromueber,                                   // current
-    verbr1, verbr2, verbr3, verbr4, verbr5, verbr6, belanz, // number of consumers
-};
+#define KALVORAN_OPTIONS(X)                                                                   \
+    /* source voltage */                                                                      \
+    X(opt5v, Frame1, 1) X(opt12v, Frame1, 1) X(opt10, Frame1, 1) X(opt33, Frame1, 1)          \
+    X(opt30, Frame1, 1) X(opt24, Frame1, 1) X(belque, Frame1, 1)                              \
+    /* ultra-bright LEDs */                                                                   \
+    X(ledgelb, Frame3, 1) X(ledgrün, Frame3, 1) X(ledrot, Frame3, 1) X(leduv, Frame3, 1)      \
+    X(ledweiß, Frame3, 1) X(ledblau, Frame3, 1)                                               \
+    /* consumer, directly in Frame2 */                                                        \
+    X(belverbr, Frame2, 1) X(lednor, Frame2, 1)                                               \
+    /* fans */                                                                                \
+    X(lüft5v, Frame4, 1) X(lüft7v, Frame4, 1) X(lüft9v, Frame4, 1)                            \
+    /* current: "Wert übernehmen" takes the consumer's and runs nothing */                    \
+    X(strombel, Frame6, 1) X(stromueber, Frame6, 0)                                           \
+    /* number of consumers */                                                                 \
+    X(verbr1, Frame5, 1) X(verbr2, Frame5, 1) X(verbr3, Frame5, 1) X(verbr4, Frame5, 1)       \
+    X(verbr5, Frame5, 1) X(verbr6, Frame5, 1) X(belanz, Frame5, 1)
 // clang-format on
+
+// KALVORAN_IF_1(text) is text, KALVORAN_IF_0(text) nothing: for what only handled buttons have.
+#define KALVORAN_IF_1(...) __VA_ARGS__
+#define KALVORAN_IF_0(...)
+
+#define KALVORAN_OPTION_NAME(name, container, handled) name,
+enum class Option { KALVORAN_OPTIONS(KALVORAN_OPTION_NAME) };
+#undef KALVORAN_OPTION_NAME
 
 struct FieldInfo {
     Field field;
@@ -53,6 +71,7 @@ struct OptionInfo {
     Option option;
     const char* name;
     Container container;
+    bool handled; // it has a Click handler
 };
 
 inline constexpr auto kFields = std::to_array<FieldInfo>({
@@ -74,36 +93,11 @@ inline constexpr auto kContainers = std::to_array<ContainerInfo>({
     {Container::Frame6, "Frame6"},
 });
 
-// Listed in the order of the enum, so that kOptions[int(o)].option == o.
-inline constexpr auto kOptions = std::to_array<OptionInfo>({
-    {Option::opt5v, "opt5v", Container::Frame1},
-    {Option::opt12v, "opt12v", Container::Frame1},
-    {Option::opt10, "opt10", Container::Frame1},
-    {Option::opt33, "opt33", Container::Frame1},
-    {Option::opt30, "opt30", Container::Frame1},
-    {Option::opt24, "opt24", Container::Frame1},
-    {Option::belque, "belque", Container::Frame1},
-    {Option::ledgelb, "ledgelb", Container::Frame3},
-    {Option::ledgrün, "ledgrün", Container::Frame3},
-    {Option::ledrot, "ledrot", Container::Frame3},
-    {Option::leduv, "leduv", Container::Frame3},
-    {Option::ledweiß, "ledweiß", Container::Frame3},
-    {Option::ledblau, "ledblau", Container::Frame3},
-    {Option::belverbr, "belverbr", Container::Frame2},
-    {Option::lednor, "lednor", Container::Frame2},
-    {Option::lüft5v, "lüft5v", Container::Frame4},
-    {Option::lüft7v, "lüft7v", Container::Frame4},
-    {Option::lüft9v, "lüft9v", Container::Frame4},
-    {Option::strombel, "strombel", Container::Frame6},
-    {Option::stromueber, "stromueber", Container::Frame6},
-    {Option::verbr1, "verbr1", Container::Frame5},
-    {Option::verbr2, "verbr2", Container::Frame5},
-    {Option::verbr3, "verbr3", Container::Frame5},
-    {Option::verbr4, "verbr4", Container::Frame5},
-    {Option::verbr5, "verbr5", Container::Frame5},
-    {Option::verbr6, "verbr6", Container::Frame5},
-    {Option::belanz, "belanz", Container::Frame5},
-});
+// In the order of the enum, so that kOptions[int(o)].option == o.
+#define KALVORAN_OPTION_INFO(name, container, handled)                                             \
+    OptionInfo{Option::name, #name, Container::container, handled},
+inline constexpr std::array kOptions{KALVORAN_OPTIONS(KALVORAN_OPTION_INFO)};
+#undef KALVORAN_OPTION_INFO
 
 constexpr const OptionInfo& info(Option o) { return kOptions[static_cast<std::size_t>(o)]; }
 constexpr const FieldInfo& info(Field f) { return kFields[static_cast<std::size_t>(f)]; }
