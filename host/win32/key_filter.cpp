@@ -16,31 +16,15 @@ bool isFieldCommand(WPARAM code) {
     return code == kCtrlA || code == kCtrlC || code == kCtrlV || code == kCtrlX || code == kCtrlZ;
 }
 
-// The input method's context of a field, released on every path.
-class ScopedContext {
-public:
-    explicit ScopedContext(HWND edit) : m_edit(edit), m_context(ImmGetContext(edit)) {}
-    ScopedContext(const ScopedContext&) = delete;
-    ScopedContext& operator=(const ScopedContext&) = delete;
-    ~ScopedContext() {
-        if (m_context)
-            ImmReleaseContext(m_edit, m_context);
-    }
-    operator HIMC() const { return m_context; }
-
-private:
-    HWND m_edit;
-    HIMC m_context;
-};
-
 std::wstring compositionResult(HWND edit) {
-    const ScopedContext context(edit);
+    const HIMC context = ImmGetContext(edit);
     if (!context)
         return {};
     const LONG bytes = ImmGetCompositionStringW(context, GCS_RESULTSTR, nullptr, 0);
     std::wstring result(bytes > 0 ? static_cast<std::size_t>(bytes) / sizeof(wchar_t) : 0, L'\0');
     if (!result.empty())
         ImmGetCompositionStringW(context, GCS_RESULTSTR, result.data(), bytes);
+    ImmReleaseContext(edit, context);
     return result;
 }
 

@@ -129,10 +129,8 @@ std::optional<Field> Win32Host::fieldOf(HWND control) const {
 }
 
 bool Win32Host::locked(HWND control) const {
-    for (const FieldInfo& f : kFields)
-        if (f.locked && m_fields[index(f.field)] == control)
-            return true;
-    return false;
+    const std::optional<Field> f = fieldOf(control);
+    return f && info(*f).locked;
 }
 
 HWND Win32Host::button(Option o) const {
