@@ -9,17 +9,29 @@
 namespace kalvoran {
 namespace {
 
-double toNumber(const std::string& text, Field field) {
+// Reports what stops the calculation, as the event's dispatch reports an error that leaves a
+// handler. The calculation's errors are given back rather than thrown: a page's first thrown
+// exception is what some engines' first tier of WebAssembly fails to catch.
+void stop(Host& host, ErrorKind kind, std::optional<Field> field = std::nullopt) {
+    show(host, errorMessage(HostError(kind, field)));
+}
+
+// Reads the field's text into value; false, the user told why, if it is no number.
+bool read(Host& host, const std::string& text, Field field, double& value) {
     const ParseResult parsed = parseNumberText(text);
-    switch (parsed.status) {
-    case ParseStatus::Ok:
-        return parsed.value;
-    case ParseStatus::NotANumber:
-        throw HostError(ErrorKind::NotANumber, field);
-    case ParseStatus::OutOfRange:
-        break;
-    }
-    throw HostError(ErrorKind::OutOfRange, field);
+    value = parsed.value;
+    if (parsed.status == ParseStatus::NotANumber)
+        stop(host, ErrorKind::NotANumber, field);
+    else if (parsed.status == ParseStatus::OutOfRange)
+        stop(host, ErrorKind::OutOfRange, field);
+    return parsed.status == ParseStatus::Ok;
+}
+
+// Whether the step gave a number; else the user is told why.
+bool ok(Host& host, const Checked& step) {
+    if (step.error)
+        stop(host, *step.error);
+    return !step.error;
 }
 
 } // namespace
@@ -36,23 +48,36 @@ void berechnen_Click(Host& host) {
         return;
     }
 
-    const double sourceV = toNumber(sourceText, Field::Text1);
-    const double count = toNumber(countText, Field::Text3);
-    const double consumerV = toNumber(consumerText, Field::Text2);
-    const double leftOverV = checkedSub(sourceV, checkedMul(consumerV, count));
-    if (leftOverV < 0.0) {
+    double sourceV, count, consumerV, currentMA;
+    if (!read(host, sourceText, Field::Text1, sourceV) ||
+        !read(host, countText, Field::Text3, count) ||
+        !read(host, consumerText, Field::Text2, consumerV))
+        return;
+    const Checked load = checkedMul(consumerV, count);
+    if (!ok(host, load))
+        return;
+    const Checked leftOverV = checkedSub(sourceV, load.value);
+    if (!ok(host, leftOverV))
+        return;
+    if (leftOverV.value < 0.0) {
         show(host, kConsumerVoltageHigh);
         return;
     }
 
     // The current is read only once the voltage is known to suffice.
-    const double currentMA = toNumber(currentText, Field::Text5);
-    const double currentA = checkedDiv(currentMA, 1000.0);
+    if (!read(host, currentText, Field::Text5, currentMA))
+        return;
+    const Checked currentA = checkedDiv(currentMA, 1000.0);
+    if (!ok(host, currentA))
+        return;
     // A current of a few 1E-322 mA is no 0 mA, though it is 0 A to a double.
-    if (currentA == 0.0 && currentMA != 0.0)
-        throw HostError(ErrorKind::CurrentTooSmall);
-    const double resistanceOhm = checkedDiv(leftOverV, currentA);
-    host.setText(Field::Text4, formatNumberText(resistanceOhm));
+    if (currentA.value == 0.0 && currentMA != 0.0) {
+        stop(host, ErrorKind::CurrentTooSmall);
+        return;
+    }
+    const Checked resistanceOhm = checkedDiv(leftOverV.value, currentA.value);
+    if (ok(host, resistanceOhm))
+        host.setText(Field::Text4, formatNumberText(resistanceOhm.value));
 }
 
 } // namespace kalvoran

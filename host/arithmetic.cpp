@@ -3,29 +3,27 @@
 
 #include <cmath>
 
-#include "host/host_error.h"
-
 namespace kalvoran {
 namespace {
 
-double checked(double result) {
+Checked checked(double result) {
     if (std::isnan(result))
-        throw HostError(ErrorKind::InvalidOperation);
+        return {0.0, ErrorKind::InvalidOperation};
     if (std::isinf(result))
-        throw HostError(ErrorKind::Overflow);
-    return result;
+        return {0.0, ErrorKind::Overflow};
+    return {result, std::nullopt};
 }
 
 } // namespace
 
-double checkedSub(double a, double b) { return checked(a - b); }
+Checked checkedSub(double a, double b) { return checked(a - b); }
 
-double checkedMul(double a, double b) { return checked(a * b); }
+Checked checkedMul(double a, double b) { return checked(a * b); }
 
-double checkedDiv(double a, double b) {
+Checked checkedDiv(double a, double b) {
     if (b == 0.0)
-        throw HostError(a == 0.0 || std::isnan(a) ? ErrorKind::InvalidOperation
-                                                  : ErrorKind::DivisionByZero);
+        return {0.0, a == 0.0 || std::isnan(a) ? ErrorKind::InvalidOperation
+                                               : ErrorKind::DivisionByZero};
     return checked(a / b);
 }
 

@@ -112,10 +112,10 @@ enum class Icon { Stop = 16, Question = 32, Information = 64 };
 // What a host promises the handlers, and what it must refuse, so that every host behaves alike.
 //
 // A handler runs to completion inside one event, and the host runs no other handler meanwhile.
-// Showing a message is always a handler's last act: the help, a refusal followed by return, an
-// error raised to dispatch() (the core's tests check this for every handler). So a host may
-// return from messageBox() before the box is dismissed, as a browser page must, provided it then
-// refuses every event until the box is dismissed.
+// Showing a message is always a handler's last act: the help, a refusal or an error followed by
+// return, an error thrown to dispatch() (the core's tests check this for every handler). So a
+// host may return from messageBox() before the box is dismissed, as a browser page must,
+// provided it then refuses every event until the box is dismissed.
 //
 // While a box is open, and after unload(), nothing changes the window, whatever asks: the
 // pointer, keys, an input method, an accessibility client, another program. No handler runs, no

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Errors raised by the host's conversions and arithmetic. They leave the running handler at once;
-// the event dispatch reports them and the program goes on.
+// Errors of the host's conversions and arithmetic. The calculation reports each as its last act;
+// one thrown out of a handler (formatNumberText's) the event dispatch reports, and the program
+// goes on.
 #pragma once
 
 #include <optional>

@@ -279,15 +279,13 @@ void TestNumberText::arithmeticFaults() {
     QFETCH(double, a);
     QFETCH(double, b);
     QFETCH(ErrorKind, kind);
-    try {
-        op == '/' ? checkedDiv(a, b) : op == '*' ? checkedMul(a, b) : checkedSub(a, b);
-        QFAIL("no error raised");
-    } catch (const HostError& e) {
-        QCOMPARE(e.kind(), kind);
-    }
+    const Checked got = op == '/'   ? checkedDiv(a, b)
+                        : op == '*' ? checkedMul(a, b)
+                                    : checkedSub(a, b);
+    QCOMPARE(got.error, std::optional<ErrorKind>(kind));
     // Underflow is no fault: it rounds towards zero.
-    QCOMPARE(checkedMul(1e-300, 1e-300), 0.0);
-    QCOMPARE(checkedDiv(1e-300, 1e300), 0.0);
+    QCOMPARE(checkedMul(1e-300, 1e-300).value, 0.0);
+    QVERIFY(!checkedDiv(1e-300, 1e300).error);
 }
 
 QTEST_GUILESS_MAIN(TestNumberText)
