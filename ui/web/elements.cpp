@@ -15,6 +15,25 @@ EM_JS(void, kalvoran_focus, (const char* id), {
     document.getElementById(UTF8ToString(id)).focus();
 });
 
+// Tab goes round the window, as in a desktop window: from its last stop on to its first, and
+// Shift+Tab from its first back to its last. The page's order is the tab order, and a group of
+// option buttons is one stop, at its selected button.
+EM_JS(void, kalvoran_tab_round, (), {
+    const form = document.getElementById("Form1");
+    form.addEventListener("keydown", (e) => {
+        if (e.key !== "Tab" || e.ctrlKey || e.altKey || e.metaKey)
+            return;
+        const controls = form.querySelectorAll("input, button");
+        const [from, to] = e.shiftKey ? [controls[0], controls[controls.length - 1]]
+                                      : [controls[controls.length - 1], controls[0]];
+        const group = (c) => c.type === "radio" ? "input[name=\"" + c.name + "\"]" : null;
+        if (e.target === from || (group(from) && e.target.matches(group(from)))) {
+            e.preventDefault();
+            (group(to) && form.querySelector(group(to) + ":checked") || to).focus();
+        }
+    });
+});
+
 // Every start begins in the window's initial state, whatever the browser restored of an earlier
 // visit to the page.
 EM_JS(void, kalvoran_take_input, (), {
@@ -37,6 +56,8 @@ void listen(const std::string& id, std::size_t index) {
 }
 
 void focus(const std::string& id) { kalvoran_focus(id.c_str()); }
+
+void tabRound() { kalvoran_tab_round(); }
 
 void takeInput() { kalvoran_take_input(); }
 

@@ -12,6 +12,8 @@ namespace kalvoran::elements {
 // kalvoran_click(index); one the window refuses changes nothing.
 void listen(const std::string& id, std::size_t index);
 void focus(const std::string& id);
+// Tab and Shift+Tab go round the window rather than out of the page.
+void tabRound();
 // The window takes input from now on; the page refuses all until its program has started.
 void takeInput();
 

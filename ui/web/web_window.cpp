@@ -24,6 +24,7 @@ WebWindow::WebWindow() {
         elements::listen(std::string(table[i].name), i);
     }
     bindOptionHandlers(m_host);
+    elements::tabRound();
     // The result is said with its unit, the caption of the label that stands level with it.
     for (const ControlSpec& control : table)
         if (control.unitOf == Field::Text4)
