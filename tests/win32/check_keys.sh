@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Real keys typed through X into Kalvoran.exe under Wine: junk and modifier combinations are
-# swallowed, digits, comma and backspace taken, the fields' own commands (Ctrl+A, C, V, X, Z,
-# Shift+Insert, and Ctrl+Insert in the result field too) work, a paste goes in whole (its line
-# breaks as blanks, whatever limit another program set) or is refused whole, and Enter in a field
-# or Escape press nothing.
+# Real keys typed through X into Kalvoran.exe under Wine, beyond the window's cases
+# (check_cases.py): modifier combinations and keypad keys are swallowed, the fields' own commands
+# (Ctrl+A, C, V, X, Z, Shift+Insert, and Ctrl+Insert in the result field too) work, a paste goes
+# in whole (its line breaks as blanks by Shift+Insert, whatever limit another program set) or is
+# refused whole.
 # Usage: check_keys.sh Kalvoran.exe probe.exe
 set -u
 exe=$1 probe=$2
@@ -49,18 +49,13 @@ paste() {
 }
 
 # Text1 has the focus at start.
-x_retry xdotool type --delay 30 '1x2.,5-E ä+'
+x_retry xdotool type --delay 30 '12,5E ä+'
 keys ctrl+minus ctrl+period ctrl+shift+e shift+KP_Add KP_Subtract KP_Decimal ctrl+KP_Multiply \
-    alt+KP_Divide super+e Return Escape
+    alt+KP_Divide super+e
 expect "typed junk and modifiers swallowed" "Text1=12,5"
-expect "Enter and Escape press no button" "Text4="
-shows | grep -q '^box=' && fail "a message box opened"
-keys BackSpace
-expect "backspace" "Text1=12,"
 
 field 24 96 # Text2
 paste "-1.5 V"
-expect "Ctrl+V pastes unfiltered" "Text2=-1.5 V"
 
 # The field's own commands: Ctrl+A selects all, Ctrl+C copies, Ctrl+X cuts, Ctrl+Z undoes.
 keys ctrl+a ctrl+c

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Prints, from outside, what the running Kalvoran.exe shows: each field's text ("Text1=12",
-// in tab order) and the title of every open message box ("box=Hilfe zum Kalvoran").
+// in tab order), the title of every open message box ("box=Hilfe zum Kalvoran"), the control
+// with the focus ("focus=Text1") and the selected option buttons ("checked=stromueber"), each
+// control by its name in the layout table. "probe where" prints each control's name, its
+// rectangle on the screen and its kind ("opt5v 918 417 65 17 option": left, top, width, height).
 // "probe close" closes the window as its close box does. "probe post|send ID MESSAGE WPARAM
 // LPARAM ..." posts or sends each message to the control with that id (0: the window), as another
 // program may.
@@ -11,6 +14,8 @@
 #include <string>
 
 #include "host/win32/utf16.h"
+#include "ui/layout.h"
+#include "ui/win32/main_window.h"
 
 namespace {
 
@@ -28,11 +33,34 @@ bool hasClass(HWND hwnd, const wchar_t* name) {
     return GetClassNameW(hwnd, found, 64) && std::wstring(found) == name;
 }
 
-BOOL CALLBACK field(HWND hwnd, LPARAM count) {
-    static const char* const names[] = {"Text1", "Text2", "Text3", "Text4", "Text5"};
-    int& n = *reinterpret_cast<int*>(count);
-    if (hasClass(hwnd, L"Edit") && n < 5)
-        std::printf("%s=%s\n", names[n++], kalvoran::toUtf8(textOf(hwnd)).c_str());
+// The layout table's row of a control of the window, by its id; nullptr for any other window.
+const kalvoran::ControlSpec* specOf(HWND hwnd) {
+    const auto table = kalvoran::controlTable();
+    const auto index = std::size_t(GetDlgCtrlID(hwnd) - kalvoran::kFirstControlId);
+    return index < table.size() ? &table[index] : nullptr;
+}
+std::string nameOf(const kalvoran::ControlSpec* spec) {
+    return spec ? std::string(spec->name) : "";
+}
+
+BOOL CALLBACK field(HWND hwnd, LPARAM checked) {
+    const kalvoran::ControlSpec* spec = specOf(hwnd);
+    if (spec && spec->kind == kalvoran::Kind::TextField)
+        std::printf("%s=%s\n", nameOf(spec).c_str(), kalvoran::toUtf8(textOf(hwnd)).c_str());
+    if (spec && spec->kind == kalvoran::Kind::OptionButton &&
+        SendMessageW(hwnd, BM_GETCHECK, 0, 0) == BST_CHECKED)
+        reinterpret_cast<std::string*>(checked)->append(" ").append(spec->name);
+    return TRUE;
+}
+
+BOOL CALLBACK where(HWND hwnd, LPARAM) {
+    if (const kalvoran::ControlSpec* spec = specOf(hwnd)) {
+        RECT r;
+        GetWindowRect(hwnd, &r);
+        static const char* const kinds[] = {"frame", "field", "label", "option", "button"};
+        std::printf("%s %ld %ld %ld %ld %s\n", nameOf(spec).c_str(), r.left, r.top,
+                    r.right - r.left, r.bottom - r.top, kinds[int(spec->kind)]);
+    }
     return TRUE;
 }
 
@@ -80,8 +108,19 @@ int main(int argc, char* argv[]) {
         }
         return 0;
     }
-    int count = 0;
-    EnumChildWindows(window, field, reinterpret_cast<LPARAM>(&count));
+    if (argc > 1 && std::string(argv[1]) == "where") {
+        EnumChildWindows(window, where, 0);
+        return 0;
+    }
+    std::string checked;
+    EnumChildWindows(window, field, reinterpret_cast<LPARAM>(&checked));
     EnumWindows(box, 0);
+    GUITHREADINFO thread{};
+    thread.cbSize = sizeof thread;
+    GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &thread);
+    const std::string focus =
+        IsChild(window, thread.hwndFocus) ? nameOf(specOf(thread.hwndFocus)) : "";
+    std::printf("focus=%s\nchecked=%s\n", focus.c_str(),
+                checked.empty() ? "" : checked.c_str() + 1);
     return 0;
 }

@@ -24,8 +24,6 @@ namespace kalvoran {
 namespace {
 
 constexpr wchar_t kWindowClass[] = L"KalvoranWindow";
-// Control ids: kFirstId + the control's index in the layout table, clear of IDOK and IDCANCEL.
-constexpr int kFirstId = 100;
 
 RECT scaledRect(const ControlSpec& entry, UINT dpi) {
     const Rect r = pixelRect(entry, static_cast<int>(dpi));
@@ -128,11 +126,12 @@ void MainWindow::buildControls(UINT dpi) {
         const ControlSpec& entry = table[i];
         HWND parent = containers[index(entry.parent)];
         const std::wstring caption = toUtf16(entry.caption);
-        const auto id = reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstId + int(i)));
+        const auto id = reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstControlId + int(i)));
         const RECT r = scaledRect(entry, dpi);
         HWND hwnd;
         if (entry.kind == Kind::Frame) {
-            hwnd = createFrame(parent, caption.c_str(), kFirstId + int(i), r, m_fonts[entry.font]);
+            hwnd = createFrame(parent, caption.c_str(), kFirstControlId + int(i), r,
+                               m_fonts[entry.font]);
             containers[index(*containerNamed(entry.name))] = hwnd;
         } else {
             // A screen reader names an EDIT by the STATIC before it in creation order.

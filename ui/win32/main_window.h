@@ -16,6 +16,10 @@
 
 namespace kalvoran {
 
+// Control ids: kFirstControlId + the control's index in the layout table, clear of IDOK and
+// IDCANCEL.
+inline constexpr int kFirstControlId = 100;
+
 class MainWindow {
 public:
     explicit MainWindow(HINSTANCE instance);
