@@ -10,7 +10,6 @@
 
 #include "host/key_press.h"
 #include "host/qt/qt_host.h"
-#include "ui/field_input.h"
 
 namespace kalvoran {
 namespace {
@@ -75,10 +74,13 @@ QtKeyFilter::QtKeyFilter(QLineEdit* edit, Host& host, Field field)
     edit->installEventFilter(this);
 }
 
-QString QtKeyFilter::taken(const QString& text, bool composed) const {
+std::optional<QString> QtKeyFilter::taken(const QString& text, Insertion kind, int length,
+                                          int selected) const {
     const std::optional<std::u16string> kept =
-        insert(m_host, m_field, units(text), composed ? Insertion::Composed : Insertion::Typed);
-    return kept ? QString::fromStdU16String(*kept) : QString();
+        insert(m_host, m_field, units(text), kind, std::size_t(length), std::size_t(selected));
+    if (!kept)
+        return std::nullopt;
+    return QString::fromStdU16String(*kept);
 }
 
 bool QtKeyFilter::eventFilter(QObject* watched, QEvent* event) {
@@ -90,7 +92,7 @@ bool QtKeyFilter::eventFilter(QObject* watched, QEvent* event) {
         const QString commit = im->commitString();
         if (commit.isEmpty())
             return false;
-        const QString kept = taken(commit, true);
+        const QString kept = taken(commit, Insertion::Composed).value_or(QString());
         if (kept == commit)
             return false;
         QInputMethodEvent filtered(im->preeditString(), im->attributes());
@@ -118,7 +120,7 @@ bool QtKeyFilter::eventFilter(QObject* watched, QEvent* event) {
 
     // Every other key that carries text is judged, whatever modifiers are held: the line edit
     // inserts the text of Ctrl with the keypad, with Meta or with AltGr, too.
-    const QString kept = taken(text, false);
+    const QString kept = taken(text, Insertion::Typed).value_or(QString());
     if (kept == text)
         return false;
     if (!kept.isEmpty())

@@ -7,9 +7,11 @@
 // Characters committed by an input method are composed text.
 #pragma once
 
+#include <optional>
+
 #include <QObject>
 
-#include "host/host.h"
+#include "ui/field_input.h"
 
 class QLineEdit;
 
@@ -20,13 +22,15 @@ class QtKeyFilter : public QObject {
 public:
     QtKeyFilter(QLineEdit* edit, Host& host, Field field);
 
+    // What the rule lets in of text in place of selected of the field's length characters;
+    // nothing when the field stays as it was. An accessible edit asks here too.
+    std::optional<QString> taken(const QString& text, Insertion kind, int length = 0,
+                                 int selected = 0) const;
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // What the rule lets in of text in place of the selection; empty for nothing.
-    QString taken(const QString& text, bool composed) const;
-
     QLineEdit* m_edit;
     Host& m_host;
     Field m_field;

@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 
+#include "host/qt/key_filter.h"
 #include "host/qt/qt_host.h"
 #include "ui/qt/main_window.h"
 #include "ui/qt/wrapping_radio_button.h"
@@ -145,17 +146,22 @@ void AccessibleField::setText(QAccessible::Text t, const QString& text) {
         QAccessibleWidget::setText(t, text);
 }
 
-// An edit from outside counts as pasted: not judged by the KeyPress handler, and undone by the
-// field's undo. Offsets outside the text are brought into it.
+// An edit from outside goes in as the input rule takes an accessible one, and is undone by the
+// field's undo. Offsets outside the text are brought into it. The locked field has no way in.
 void AccessibleField::replaceText(int startOffset, int endOffset, const QString& text) {
     QLineEdit* e = edit();
-    if (locked() || !QtHost::accepting(e))
+    const auto* wayIn = e->findChild<QtKeyFilter*>(QString(), Qt::FindDirectChildrenOnly);
+    if (!wayIn || !QtHost::accepting(e))
         return;
     const int length = int(e->text().size());
     const int start = std::clamp(startOffset, 0, length);
     const int end = std::clamp(endOffset, start, length);
+    const std::optional<QString> kept =
+        wayIn->taken(text, Insertion::Accessible, length, end - start);
+    if (!kept)
+        return;
     e->setSelection(start, end - start);
-    e->insert(text);
+    e->insert(*kept);
 }
 
 void AccessibleField::deleteText(int startOffset, int endOffset) {
