@@ -76,6 +76,11 @@ bool valid(int field) {
 // Called by the page's script.
 extern "C" {
 
+// The page's script names the kinds of insertion by these numbers.
+static_assert(int(kalvoran::Insertion::Typed) == 0 && int(kalvoran::Insertion::Composed) == 1 &&
+              int(kalvoran::Insertion::Pasted) == 2 && int(kalvoran::Insertion::Dropped) == 3 &&
+              int(kalvoran::Insertion::Undo) == 5);
+
 // What the input rule lets into the field of count units at text, in place of selected of its
 // length units: the answer's length, or -1 for nothing. A text that the page could not copy
 // (text null) is refused as too long.
