@@ -126,7 +126,7 @@ enum class Icon { Stop = 16, Question = 32, Information = 64 };
 // - a user's click on an option button (or its accessible action) is setValue(option, true):
 //   it runs the button's Click handler, even when the button was selected already;
 // - every event's handler run through dispatch(), which reports an error in a message box;
-// - every text that comes into a field, by any way in, taken as insert() of ui/field_input.h
+// - every text that comes into a field, by any way in, taken as insert() of host/field_input.h
 //   answers (typing judged by the field's KeyPress handler, a paste whole on one line or refused
 //   beyond fieldCapacity()), and each key that edits without inserting as keyTaken() answers.
 class Host {
@@ -145,7 +145,7 @@ public:
         write(field, text);
         caretToStart(field);
     }
-    // The most UTF-16 units a field holds and still answers at once: ui/field_input.h refuses a
+    // The most UTF-16 units a field holds and still answers at once: host/field_input.h refuses a
     // paste that would make it longer.
     virtual std::size_t fieldCapacity() const { return std::string::npos; }
 
@@ -186,6 +186,15 @@ public:
 
     void bindOptionClick(OptionClick click) { m_optionClick = std::move(click); }
 
+    // What the window model binds for the input rule (host/field_input.h): each input field's
+    // KeyPress handler, run as an event is, and the message of a paste refused for its length.
+    struct InputBinding {
+        std::array<std::function<void(short& KeyAscii)>, kFields.size()> keyPress;
+        std::function<void(std::size_t capacity)> tooLong;
+    };
+    void bindInput(InputBinding input) { m_input = std::move(input); }
+    const InputBinding& input() const { return m_input; }
+
 protected:
     // The field's text replaced, whole, its undo history started anew.
     virtual void write(Field field, std::string_view text) = 0;
@@ -197,6 +206,7 @@ protected:
 
 private:
     OptionClick m_optionClick;
+    InputBinding m_input;
 };
 
 } // namespace kalvoran

@@ -2,8 +2,9 @@
 // The input rule of every host: what goes into a field of each kind of insertion, and what not.
 #include <QTest>
 
+#include "host/field_input.h"
 #include "tests/memory_host.h"
-#include "ui/field_input.h"
+#include "ui/window_model.h"
 
 using namespace kalvoran;
 
@@ -75,6 +76,7 @@ void TestFieldInput::inserted() {
     QFETCH(QString, answer);
     QFETCH(QString, box);
     SmallHost host;
+    bindHandlers(host);
     if (unloaded)
         host.unload();
     const std::optional<std::u16string> got =

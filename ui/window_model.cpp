@@ -87,4 +87,16 @@ void keyPress(Host& host, void (*handler)(short& KeyAscii), short& KeyAscii) {
         dispatch(host, [&] { handler(KeyAscii); });
 }
 
+void bindHandlers(Host& host) {
+    bindOptionHandlers(host);
+    Host::InputBinding input;
+    for (const KeyPressBinding& binding : kKeyPressBindings)
+        input.keyPress[static_cast<std::size_t>(binding.field)] =
+            [&host, handler = binding.handler](short& KeyAscii) {
+                keyPress(host, handler, KeyAscii);
+            };
+    input.tooLong = [&host](std::size_t capacity) { show(host, pasteTooLong(capacity)); };
+    host.bindInput(std::move(input));
+}
+
 } // namespace kalvoran

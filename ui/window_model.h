@@ -87,4 +87,9 @@ Click clickOf(std::string_view control);
 void click(Host& host, const Click& clicked);
 void keyPress(Host& host, void (*handler)(short& KeyAscii), short& KeyAscii);
 
+// Binds what every window's host runs by itself: the option buttons' Click handlers, which run
+// when a button is selected, and for the input rule each field's KeyPress handler through
+// keyPress() and the message of a paste too long for the host's fields.
+void bindHandlers(Host& host);
+
 } // namespace kalvoran

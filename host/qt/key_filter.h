@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Hands what is typed into a QLineEdit to the window's input rule (ui/field_input.h) before the
+// Hands what is typed into a QLineEdit to the window's input rule (host/field_input.h) before the
 // field takes it. A key event is one of the line edit's commands (copy, cut, paste, select all,
 // undo, redo, cursor movement, Delete), Tab, a key without text, or else typed: the commands, Tab
 // and keys without text pass untouched (a paste passes the field's validator); every other key's
@@ -11,7 +11,7 @@
 
 #include <QObject>
 
-#include "ui/field_input.h"
+#include "host/field_input.h"
 
 class QLineEdit;
 

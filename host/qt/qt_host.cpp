@@ -12,8 +12,8 @@
 #include <QMessageBox>
 #include <QValidator>
 
+#include "host/field_input.h"
 #include "host/qt/key_filter.h"
-#include "ui/field_input.h"
 
 namespace kalvoran {
 namespace {

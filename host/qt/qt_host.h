@@ -20,7 +20,7 @@ inline QString toQString(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-// A text's UTF-16 units, as ui/field_input.h takes them.
+// A text's UTF-16 units, as host/field_input.h takes them.
 inline std::u16string_view units(QStringView text) {
     return {text.utf16(), static_cast<std::size_t>(text.size())};
 }
@@ -29,7 +29,7 @@ class QtHost final : public Host {
 public:
     explicit QtHost(QWidget* window) : m_window(window) {}
 
-    // Fields and option buttons; a field takes text of any length, its input as ui/field_input.h
+    // Fields and option buttons; a field takes text of any length, its input as host/field_input.h
     // rules, and a locked one is read-only, an option button starts selected or clear. Each
     // container's buttons are already in one exclusive group.
     void addField(Field field, QLineEdit* edit);

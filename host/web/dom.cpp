@@ -120,7 +120,7 @@ EM_JS(void, kalvoran_say, (const char* text), {
     spoken.textContent = UTF8ToString(text) + (spoken.kalvoranOdd ? "" : "\u00a0");
 });
 
-// The field's input as the window's input rule (ui/field_input.h, kalvoran_input) takes it:
+// The field's input as the window's input rule (host/field_input.h, kalvoran_input) takes it:
 // typing (a key, an inserted text, a phone keyboard's replacement) and an input method's
 // committed text; a paste or a drop, whole; undo and redo between the texts the user's typing and
 // pasting gave the field, in the field's own history, which starts anew whenever the program

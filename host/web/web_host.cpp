@@ -3,8 +3,8 @@
 
 #include <emscripten.h>
 
+#include "host/field_input.h"
 #include "host/web/dom.h"
-#include "ui/field_input.h"
 
 namespace kalvoran {
 namespace {

@@ -4,9 +4,9 @@
 #include <imm.h>
 #include <string>
 
+#include "host/field_input.h"
 #include "host/key_press.h"
 #include "host/win32/subclass.h"
-#include "ui/field_input.h"
 
 namespace kalvoran {
 namespace {

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Hands the characters typed into an EDIT to the window's input rule (ui/field_input.h) before
+// Hands the characters typed into an EDIT to the window's input rule (host/field_input.h) before
 // the field takes them: WM_CHAR's UTF-16 unit, WM_IME_CHAR's, Alt + keypad codes and another
 // program's WM_UNICHAR are typed, a composition's result string is composed; what the rule
 // refuses leaves no trace. Ctrl+A, Ctrl+C, Ctrl+V, Ctrl+X and Ctrl+Z are the field's own commands:

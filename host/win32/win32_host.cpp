@@ -7,10 +7,10 @@
 #include <string>
 #include <string_view>
 
+#include "host/field_input.h"
 #include "host/key_press.h"
 #include "host/win32/subclass.h"
 #include "host/win32/utf16.h"
-#include "ui/field_input.h"
 
 namespace kalvoran {
 namespace {

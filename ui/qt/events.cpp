@@ -15,7 +15,7 @@ void MainWindow::bindEvents() {
         if (const Click clicked = clickOf(control.name); clicked.command || clicked.option)
             connect(findChild<QAbstractButton*>(toQString(control.name)), &QAbstractButton::clicked,
                     this, [this, clicked] { click(m_host, clicked); });
-    bindOptionHandlers(m_host);
+    bindHandlers(m_host);
 }
 
 } // namespace kalvoran

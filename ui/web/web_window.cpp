@@ -23,7 +23,7 @@ WebWindow::WebWindow() {
         m_clicked[i] = clickOf(table[i].name);
         elements::listen(std::string(table[i].name), i);
     }
-    bindOptionHandlers(m_host);
+    bindHandlers(m_host);
     elements::tabRound();
     // The result is said with its unit, the caption of the label that stands level with it.
     for (const ControlSpec& control : table)

@@ -177,7 +177,7 @@ void MainWindow::buildControls(UINT dpi) {
     }
 }
 
-void MainWindow::bindEvents() { bindOptionHandlers(m_host); }
+void MainWindow::bindEvents() { bindHandlers(m_host); }
 
 void MainWindow::layout(UINT dpi) {
     // The old fonts stay until every control has its new one.

@@ -1,22 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/field_input.h"
+#include "host/field_input.h"
 
-#include "core/messages.h"
 #include "host/key_press.h"
-#include "ui/binding.h"
-#include "ui/window_model.h"
 
 namespace kalvoran {
 namespace {
 
 // The unit that the field's KeyPress handler leaves of one typed unit; 0 for none.
 char16_t judged(Host& host, Field field, char16_t unit) {
-    for (const KeyPressBinding& binding : kKeyPressBindings)
-        if (binding.field == field)
-            return pressKey(
-                [&host, &binding](short& KeyAscii) { keyPress(host, binding.handler, KeyAscii); },
-                unit);
-    return 0;
+    const auto& handler = host.input().keyPress[static_cast<std::size_t>(field)];
+    return handler ? pressKey(handler, unit) : 0;
 }
 
 } // namespace
@@ -45,7 +38,8 @@ std::optional<std::u16string> insert(Host& host, Field field, std::u16string_vie
     }
     std::u16string line = oneLine(text);
     if (length - selected + line.size() > host.fieldCapacity()) {
-        show(host, pasteTooLong(host.fieldCapacity()));
+        if (host.input().tooLong)
+            host.input().tooLong(host.fieldCapacity());
         return std::nullopt;
     }
     return line;
