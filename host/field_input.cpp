@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "host/field_input.h"
 
+#include <algorithm>
+
 #include "host/key_press.h"
 
 namespace kalvoran {
@@ -37,7 +39,7 @@ std::optional<std::u16string> insert(Host& host, Field field, std::u16string_vie
         break;
     }
     std::u16string line = oneLine(text);
-    if (length - selected + line.size() > host.fieldCapacity()) {
+    if (length - std::min(selected, length) + line.size() > host.fieldCapacity()) {
         if (host.input().tooLong)
             host.input().tooLong(host.fieldCapacity());
         return std::nullopt;
