@@ -34,32 +34,30 @@ bool hasClass(HWND hwnd, const wchar_t* name) {
 }
 
 // The layout table's row of a control of the window, by its id; nullptr for any other window.
-const kalvoran::ControlSpec* specOf(HWND hwnd) {
+const kalvoran::ControlSpec* rowOf(HWND hwnd) {
     const auto table = kalvoran::controlTable();
     const auto index = std::size_t(GetDlgCtrlID(hwnd) - kalvoran::kFirstControlId);
     return index < table.size() ? &table[index] : nullptr;
 }
-std::string nameOf(const kalvoran::ControlSpec* spec) {
-    return spec ? std::string(spec->name) : "";
-}
+std::string nameOf(const kalvoran::ControlSpec* row) { return row ? std::string(row->name) : ""; }
 
 BOOL CALLBACK field(HWND hwnd, LPARAM checked) {
-    const kalvoran::ControlSpec* spec = specOf(hwnd);
-    if (spec && spec->kind == kalvoran::Kind::TextField)
-        std::printf("%s=%s\n", nameOf(spec).c_str(), kalvoran::toUtf8(textOf(hwnd)).c_str());
-    if (spec && spec->kind == kalvoran::Kind::OptionButton &&
+    const kalvoran::ControlSpec* row = rowOf(hwnd);
+    if (row && row->kind == kalvoran::Kind::TextField)
+        std::printf("%s=%s\n", nameOf(row).c_str(), kalvoran::toUtf8(textOf(hwnd)).c_str());
+    if (row && row->kind == kalvoran::Kind::OptionButton &&
         SendMessageW(hwnd, BM_GETCHECK, 0, 0) == BST_CHECKED)
-        reinterpret_cast<std::string*>(checked)->append(" ").append(spec->name);
+        reinterpret_cast<std::string*>(checked)->append(" ").append(row->name);
     return TRUE;
 }
 
 BOOL CALLBACK where(HWND hwnd, LPARAM) {
-    if (const kalvoran::ControlSpec* spec = specOf(hwnd)) {
+    if (const kalvoran::ControlSpec* row = rowOf(hwnd)) {
         RECT r;
         GetWindowRect(hwnd, &r);
         static const char* const kinds[] = {"frame", "field", "label", "option", "button"};
-        std::printf("%s %ld %ld %ld %ld %s\n", nameOf(spec).c_str(), r.left, r.top,
-                    r.right - r.left, r.bottom - r.top, kinds[int(spec->kind)]);
+        std::printf("%s %ld %ld %ld %ld %s\n", nameOf(row).c_str(), r.left, r.top, r.right - r.left,
+                    r.bottom - r.top, kinds[int(row->kind)]);
     }
     return TRUE;
 }
@@ -119,7 +117,7 @@ int main(int argc, char* argv[]) {
     thread.cbSize = sizeof thread;
     GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &thread);
     const std::string focus =
-        IsChild(window, thread.hwndFocus) ? nameOf(specOf(thread.hwndFocus)) : "";
+        IsChild(window, thread.hwndFocus) ? nameOf(rowOf(thread.hwndFocus)) : "";
     std::printf("focus=%s\nchecked=%s\n", focus.c_str(),
                 checked.empty() ? "" : checked.c_str() + 1);
     return 0;
