@@ -7,6 +7,7 @@
 #include "host/field_input.h"
 #include "host/key_press.h"
 #include "host/win32/subclass.h"
+#include "host/win32/win32_host.h"
 
 namespace kalvoran {
 namespace {
@@ -30,18 +31,21 @@ std::wstring compositionResult(HWND edit) {
 
 // An input method's result string goes in as one replacement of the selection, as far as the rule
 // takes it.
-void insertComposition(HWND edit, const FieldOf& into) {
+void insertComposition(HWND edit, Host& host, Field field) {
     const std::wstring result = compositionResult(edit);
-    const std::optional<std::u16string> kept = insert(
-        *into.host, into.field, {reinterpret_cast<const char16_t*>(result.data()), result.size()},
-        Insertion::Composed);
+    const std::optional<std::u16string> kept =
+        insert(host, field, {reinterpret_cast<const char16_t*>(result.data()), result.size()},
+               Insertion::Composed);
     if (kept)
         SendMessageW(edit, EM_REPLACESEL, TRUE,
                      reinterpret_cast<LPARAM>(std::wstring(kept->begin(), kept->end()).c_str()));
 }
 
 LRESULT fieldProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam, void* data) {
-    const auto& into = *static_cast<const FieldOf*>(data);
+    auto& host = *static_cast<Win32Host*>(data);
+    const std::optional<Field> field = host.fieldOf(edit);
+    if (!field)
+        return callNext(edit, message, wParam, lParam);
     switch (message) {
     case WM_CHAR:
     case WM_IME_CHAR:
@@ -53,11 +57,11 @@ LRESULT fieldProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam, void* d
             break;
         }
         if (wParam == kBackspace || wParam == kEnter || wParam == kEscape)
-            return keyTaken(*into.host, into.field, char16_t(wParam))
+            return keyTaken(host, *field, char16_t(wParam))
                        ? callNext(edit, message, wParam, lParam)
                        : 0;
-        if (const auto kept = insert(*into.host, into.field, std::u16string(1, char16_t(wParam)),
-                                     Insertion::Typed))
+        if (const auto kept =
+                insert(host, *field, std::u16string(1, char16_t(wParam)), Insertion::Typed))
             return callNext(edit, message, kept->front(), lParam);
         return 0;
     case WM_UNICHAR: {
@@ -80,7 +84,7 @@ LRESULT fieldProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam, void* d
     }
     case WM_IME_COMPOSITION:
         if (lParam & GCS_RESULTSTR) {
-            insertComposition(edit, into);
+            insertComposition(edit, host, *field);
             lParam &=
                 ~(GCS_RESULTSTR | GCS_RESULTREADSTR | GCS_RESULTCLAUSE | GCS_RESULTREADCLAUSE);
         }
@@ -91,8 +95,6 @@ LRESULT fieldProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam, void* d
 
 } // namespace
 
-void filterKeys(HWND edit, const FieldOf* field) {
-    subclass(edit, fieldProc, const_cast<FieldOf*>(field));
-}
+void filterKeys(HWND edit, Win32Host* host) { subclass(edit, fieldProc, host); }
 
 } // namespace kalvoran

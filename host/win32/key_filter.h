@@ -8,17 +8,11 @@
 
 #include <windows.h>
 
-#include "host/host.h"
-
 namespace kalvoran {
 
-// The field that an EDIT is, on its host.
-struct FieldOf {
-    Host* host;
-    Field field;
-};
+class Win32Host;
 
-// field must live as long as the EDIT.
-void filterKeys(HWND edit, const FieldOf* field);
+// edit is one of host's fields; host must live as long as it.
+void filterKeys(HWND edit, Win32Host* host);
 
 } // namespace kalvoran

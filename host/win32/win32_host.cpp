@@ -9,6 +9,7 @@
 
 #include "host/field_input.h"
 #include "host/key_press.h"
+#include "host/win32/key_filter.h"
 #include "host/win32/subclass.h"
 #include "host/win32/utf16.h"
 
@@ -88,8 +89,7 @@ void Win32Host::addField(Field field, HWND edit) {
     SendMessageW(edit, EM_SETREADONLY, info(field).locked, 0);
     subclass(edit, guardProc, this);
     if (!info(field).locked) {
-        m_fieldOf[index(field)] = {this, field};
-        filterKeys(edit, &m_fieldOf[index(field)]);
+        filterKeys(edit, this);
     }
 }
 

@@ -11,7 +11,6 @@
 #include <vector>
 
 #include "host/host.h"
-#include "host/win32/key_filter.h"
 
 namespace kalvoran {
 
@@ -72,8 +71,7 @@ private:
     std::array<HWND, kFields.size()> m_fields{};
     std::array<HWND, kOptions.size()> m_options{};
     std::array<std::vector<Option>, kContainers.size()> m_groups; // by container, in tab order
-    std::array<FieldOf, kFields.size()> m_fieldOf{}; // what the key filter of each field gets
-    bool m_writing = false;                          // the host itself writes the locked field
+    bool m_writing = false; // the host itself writes the locked field
     bool m_boxOpen = false;
     bool m_unloaded = false;
 };
