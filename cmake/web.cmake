@@ -42,7 +42,7 @@ target_link_options(kalvoran_script PRIVATE
     -sMINIMAL_RUNTIME=1 -sMODULARIZE=1 -sEXPORT_NAME=kalvoranProgram)
 
 # The page, written by a tool of the same table under node: the shell, the window, the script.
-add_executable(make_page ui/web/make_page.cpp ui/web/markup.cpp)
+add_executable(make_page packaging/make_page.cpp ui/web/markup.cpp)
 target_link_libraries(make_page PRIVATE kalvoran_portable)
 target_link_options(make_page PRIVATE -sENVIRONMENT=node -sNODERAWFS=1 -sSINGLE_FILE=1)
 set(KALVORAN_PAGE ${CMAKE_BINARY_DIR}/Kalvoran-${PROJECT_VERSION}.html)
@@ -61,14 +61,14 @@ add_custom_target(kalvoran_web ALL DEPENDS ${KALVORAN_PAGE})
 # service worker beside it, and the program's icons at the sizes a web app needs.
 set(KALVORAN_SITE ${CMAKE_BINARY_DIR}/site)
 set(KALVORAN_SITE_FILES index.html manifest.webmanifest sw.js kalvoran-192.png kalvoran-512.png)
-configure_file(ui/web/site/manifest.webmanifest.in ${KALVORAN_SITE}/manifest.webmanifest @ONLY)
-configure_file(ui/web/site/sw.js.in ${KALVORAN_SITE}/sw.js @ONLY)
+configure_file(packaging/site/manifest.webmanifest.in ${KALVORAN_SITE}/manifest.webmanifest @ONLY)
+configure_file(packaging/site/sw.js.in ${KALVORAN_SITE}/sw.js @ONLY)
 configure_file(packaging/kalvoran-192.png ${KALVORAN_SITE}/kalvoran-192.png COPYONLY)
 configure_file(packaging/kalvoran-512.png ${KALVORAN_SITE}/kalvoran-512.png COPYONLY)
 add_custom_command(OUTPUT ${KALVORAN_SITE}/index.html
-    COMMAND ${CMAKE_COMMAND} -DPAGE=${KALVORAN_PAGE} -DHEAD=${PROJECT_SOURCE_DIR}/ui/web/site/head.html
+    COMMAND ${CMAKE_COMMAND} -DPAGE=${KALVORAN_PAGE} -DHEAD=${PROJECT_SOURCE_DIR}/packaging/site/head.html
         -DOUT=${KALVORAN_SITE}/index.html -P ${PROJECT_SOURCE_DIR}/cmake/web_site.cmake
-    DEPENDS ${KALVORAN_PAGE} ui/web/site/head.html cmake/web_site.cmake
+    DEPENDS ${KALVORAN_PAGE} packaging/site/head.html cmake/web_site.cmake
     VERBATIM)
 add_custom_target(kalvoran_site ALL DEPENDS ${KALVORAN_SITE}/index.html)
 

@@ -26,8 +26,8 @@ target_compile_definitions(kalvoran_win32 PUBLIC UNICODE _UNICODE WIN32_LEAN_AND
 # from the XPM byte for byte.
 set(KALVORAN_ICON ${CMAKE_CURRENT_SOURCE_DIR}/packaging/kalvoran.ico)
 set(KALVORAN_MANIFEST ${CMAKE_CURRENT_BINARY_DIR}/kalvoran.manifest)
-configure_file(ui/win32/kalvoran.manifest.in ${KALVORAN_MANIFEST} @ONLY)
-configure_file(ui/win32/manifest.rc.in manifest.rc @ONLY)
+configure_file(packaging/kalvoran.manifest.in ${KALVORAN_MANIFEST} @ONLY)
+configure_file(packaging/manifest.rc.in manifest.rc @ONLY)
 configure_file(packaging/kalvoran.rc.in kalvoran.rc @ONLY)
 set(KALVORAN_RESOURCES ${CMAKE_CURRENT_BINARY_DIR}/kalvoran.rc ${CMAKE_CURRENT_BINARY_DIR}/manifest.rc)
 set_source_files_properties(${KALVORAN_RESOURCES} PROPERTIES

@@ -41,7 +41,7 @@ done
 
 # Licence: the full text beside the sources, a licence line in every source and script file.
 cmp -s "$src/LICENSE" /usr/share/common-licenses/GPL-3 || fail "LICENSE is not the GPL 3 text"
-unlicensed=$(cd "$src" && git ls-files 2>/dev/null | grep -Ev '^(LICENSE|REUSE.toml|README.md|CMakePresets.json|packaging/(changelog.in|copyright.in|kalvoran.ico|kalvoran(-[0-9]+)?.png)|ui/web/site/manifest.webmanifest.in|tests/transcript.txt|fuzz/corpus/)' |
+unlicensed=$(cd "$src" && git ls-files 2>/dev/null | grep -Ev '^(LICENSE|REUSE.toml|README.md|CMakePresets.json|packaging/(changelog.in|copyright.in|kalvoran.ico|kalvoran(-[0-9]+)?.png)|packaging/site/manifest.webmanifest.in|tests/transcript.txt|fuzz/corpus/)' |
     xargs -r grep -L 'SPDX-License-Identifier: GPL-3.0-or-later')
 [ -z "$unlicensed" ] || fail "no licence line in: $unlicensed"
 grep -rqi 'Alle Rechte vorbehalten' "$src/packaging" "$src/README.md" && fail "all rights reserved"
