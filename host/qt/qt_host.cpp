@@ -2,7 +2,6 @@
 #include "host/qt/qt_host.h"
 
 #include <limits>
-#include <stdexcept>
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -55,7 +54,7 @@ BoxIcon boxIcon(Icon icon) {
 } // namespace
 
 void QtHost::addField(Field field, QLineEdit* edit) {
-    m_fields[static_cast<std::size_t>(field)] = edit;
+    m_controls.add(field, edit);
     edit->setMaxLength(std::numeric_limits<int>::max()); // nothing is ever cut
     edit->setReadOnly(info(field).locked);
     if (!info(field).locked) {
@@ -65,22 +64,8 @@ void QtHost::addField(Field field, QLineEdit* edit) {
 }
 
 void QtHost::addOption(Option option, QAbstractButton* button) {
-    m_options[static_cast<std::size_t>(option)] = button;
+    m_controls.add(option, button);
     button->setChecked(option == kInitiallySelected);
-}
-
-QLineEdit* QtHost::edit(Field field) const {
-    QLineEdit* e = m_fields[static_cast<std::size_t>(field)];
-    if (!e)
-        throw std::logic_error("field without a widget");
-    return e;
-}
-
-QAbstractButton* QtHost::button(Option option) const {
-    QAbstractButton* b = m_options[static_cast<std::size_t>(option)];
-    if (!b)
-        throw std::logic_error("option button without a widget");
-    return b;
 }
 
 std::string QtHost::text(Field field) const { return edit(field)->text().toStdString(); }

@@ -3,10 +3,9 @@
 // exclusive QButtonGroup per container.
 #pragma once
 
-#include <array>
-
 #include <QString>
 
+#include "host/controls.h"
 #include "host/host.h"
 
 class QAbstractButton;
@@ -54,12 +53,11 @@ protected:
     void clear(Option option) override;
 
 private:
-    QLineEdit* edit(Field field) const;
-    QAbstractButton* button(Option option) const;
+    QLineEdit* edit(Field field) const { return m_controls[field]; }
+    QAbstractButton* button(Option option) const { return m_controls[option]; }
 
     QWidget* m_window;
-    std::array<QLineEdit*, kFields.size()> m_fields{};
-    std::array<QAbstractButton*, kOptions.size()> m_options{};
+    Controls<QLineEdit*, QAbstractButton*> m_controls;
 };
 
 } // namespace kalvoran

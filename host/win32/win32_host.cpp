@@ -44,9 +44,6 @@ bool changesText(UINT message, WPARAM wParam) {
     return false;
 }
 
-std::size_t index(Field f) { return static_cast<std::size_t>(f); }
-std::size_t index(Option o) { return static_cast<std::size_t>(o); }
-
 // The clipboard's text; none when it holds no text.
 std::optional<std::wstring> clipboardText(HWND owner) {
     std::optional<std::wstring> text;
@@ -83,7 +80,7 @@ private:
 } // namespace
 
 void Win32Host::addField(Field field, HWND edit) {
-    m_fields[index(field)] = edit;
+    m_controls.add(field, edit);
     // No length limit: the EDIT's default of 30,000 characters is lifted.
     SendMessageW(edit, EM_SETLIMITTEXT, 0, 0);
     SendMessageW(edit, EM_SETREADONLY, info(field).locked, 0);
@@ -94,7 +91,7 @@ void Win32Host::addField(Field field, HWND edit) {
 }
 
 void Win32Host::addOption(Option option, HWND button) {
-    m_options[index(option)] = button;
+    m_controls.add(option, button);
     const Container container = info(option).container;
     m_groups[static_cast<std::size_t>(container)].push_back(option);
     SendMessageW(button, BM_SETCHECK, option == kInitiallySelected ? BST_CHECKED : BST_UNCHECKED,
@@ -107,37 +104,9 @@ void Win32Host::updateTabStops() {
             updateTabStop(c.container);
 }
 
-HWND Win32Host::field(Field f) const {
-    HWND edit = m_fields[index(f)];
-    if (!edit)
-        throw std::logic_error("field without a window");
-    return edit;
-}
-
-std::optional<Option> Win32Host::optionOf(HWND button) const {
-    for (const OptionInfo& o : kOptions)
-        if (m_options[index(o.option)] == button)
-            return o.option;
-    return std::nullopt;
-}
-
-std::optional<Field> Win32Host::fieldOf(HWND control) const {
-    for (const FieldInfo& f : kFields)
-        if (m_fields[index(f.field)] == control)
-            return f.field;
-    return std::nullopt;
-}
-
 bool Win32Host::locked(HWND control) const {
     const std::optional<Field> f = fieldOf(control);
     return f && info(*f).locked;
-}
-
-HWND Win32Host::button(Option o) const {
-    HWND b = m_options[index(o)];
-    if (!b)
-        throw std::logic_error("option button without a window");
-    return b;
 }
 
 std::string Win32Host::text(Field f) const {

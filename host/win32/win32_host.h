@@ -10,6 +10,7 @@
 #include <optional>
 #include <vector>
 
+#include "host/controls.h"
 #include "host/host.h"
 
 namespace kalvoran {
@@ -38,12 +39,12 @@ public:
     // While a message box is open or after the window is unloaded, no handler runs.
     bool acceptsEvents() const override { return !m_boxOpen && !m_unloaded; }
     bool boxOpen() const { return m_boxOpen; }
-    HWND field(Field field) const;
-    HWND button(Option option) const;
-    std::optional<Option> optionOf(HWND button) const;
+    HWND field(Field field) const { return m_controls[field]; }
+    HWND button(Option option) const { return m_controls[option]; }
+    std::optional<Option> optionOf(HWND button) const { return m_controls.optionOf(button); }
+    std::optional<Field> fieldOf(HWND control) const { return m_controls.fieldOf(control); }
     // Whether the control is a locked field.
     bool locked(HWND control) const;
-    std::optional<Field> fieldOf(HWND control) const;
     // A container's option buttons, in tab order.
     const std::vector<Option>& group(Container container) const {
         return m_groups[index(container)];
@@ -68,8 +69,7 @@ private:
     void updateTabStop(Container container);
 
     HWND m_window = nullptr;
-    std::array<HWND, kFields.size()> m_fields{};
-    std::array<HWND, kOptions.size()> m_options{};
+    Controls<HWND, HWND> m_controls;
     std::array<std::vector<Option>, kContainers.size()> m_groups; // by container, in tab order
     bool m_writing = false; // the host itself writes the locked field
     bool m_boxOpen = false;
