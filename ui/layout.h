@@ -28,12 +28,13 @@ struct FontInfo {
 inline constexpr std::array<FontInfo, 3> kFonts{{{8, false}, {12, false}, {12, true}}};
 constexpr const FontInfo& info(FontRole role) { return kFonts[static_cast<std::size_t>(role)]; }
 
-// The faces the layout was drawn with, MS Sans Serif's bitmaps (made for 96 dpi) first; then, where
-// a system has neither, faces of Arial's widths, the nearest to them, best first.
-inline constexpr std::array<std::string_view, 2> kLayoutFaces{"MS Sans Serif",
-                                                              "Microsoft Sans Serif"};
-inline constexpr std::array<std::string_view, 3> kArialWidths{"Arial", "Liberation Sans",
-                                                              "Nimbus Sans"};
+// The faces a control's text is drawn in, best first: the two the layout was drawn with, MS Sans
+// Serif's bitmaps (made for 96 dpi) first; then, for a system that has neither, faces of Arial's
+// widths, the nearest to them.
+inline constexpr std::array<std::string_view, 7> kFaces{
+    "MS Sans Serif", "Microsoft Sans Serif", "Arial", "Liberation Sans", "Nimbus Sans", "Arimo",
+    "Helvetica"};
+inline constexpr std::size_t kLayoutFaceCount = 2;
 
 // Positions and sizes are in twips (15 to a pixel at 96 dpi), outer size, relative to the
 // container's outer top-left corner (for a frame: its caption line included).

@@ -79,6 +79,7 @@ constexpr int centredRow(const Band& band, int height, int lineHeight) {
 struct Click {
     ClickHandler command = nullptr;
     std::optional<Option> option;
+    explicit operator bool() const { return command || option; }
 };
 Click clickOf(std::string_view control);
 

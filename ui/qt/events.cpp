@@ -12,7 +12,7 @@ void MainWindow::bindEvents() {
     // A clicked command button runs its handler; a clicked option button is selected as the
     // handlers select one, and so runs its handler.
     for (const ControlSpec& control : controlTable())
-        if (const Click clicked = clickOf(control.name); clicked.command || clicked.option)
+        if (const Click clicked = clickOf(control.name))
             connect(findChild<QAbstractButton*>(toQString(control.name)), &QAbstractButton::clicked,
                     this, [this, clicked] { click(m_host, clicked); });
     bindHandlers(m_host);

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/qt/fonts.h"
 
-#include <span>
 #include <string_view>
 
 #include <QFontDatabase>
@@ -18,13 +17,9 @@ namespace {
 QString family() {
     static const QString chosen = [] {
         const QStringList installed = QFontDatabase::families();
-        for (std::span<const std::string_view> faces :
-             {std::span<const std::string_view>(kLayoutFaces),
-              std::span<const std::string_view>(kArialWidths)})
-            for (std::string_view face : faces)
-                if (const QString name = toQString(face);
-                    installed.contains(name, Qt::CaseInsensitive))
-                    return name;
+        for (std::string_view face : kFaces)
+            if (const QString name = toQString(face); installed.contains(name, Qt::CaseInsensitive))
+                return name;
         return QString(); // the platform's default
     }();
     return chosen;

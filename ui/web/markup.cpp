@@ -10,12 +10,10 @@
 namespace kalvoran {
 namespace {
 
-// The layout's faces, then faces of Arial's widths that browsers have, then the browser's own.
+// The faces of the window's text, then the browser's own.
 std::string fontFamilies() {
     std::string families;
-    for (std::string_view face : kLayoutFaces)
-        families.append("\"").append(face).append("\", ");
-    for (std::string_view face : {"Arial", "Liberation Sans", "Arimo", "Helvetica"})
+    for (std::string_view face : kFaces)
         families.append("\"").append(face).append("\", ");
     return families + "sans-serif";
 }

@@ -16,13 +16,9 @@ WebWindow* g_window = nullptr;
 WebWindow::WebWindow() {
     g_window = this;
     const std::span<const ControlSpec> table = controlTable();
-    m_clicked.assign(table.size(), {});
-    for (std::size_t i = 0; i < table.size(); ++i) {
-        if (table[i].kind != Kind::OptionButton && table[i].kind != Kind::CommandButton)
-            continue;
-        m_clicked[i] = clickOf(table[i].name);
-        elements::listen(std::string(table[i].name), i);
-    }
+    for (std::size_t i = 0; i < table.size(); ++i)
+        if (clickOf(table[i].name))
+            elements::listen(std::string(table[i].name), i);
     bindHandlers(m_host);
     elements::tabRound();
     // The result is said with its unit, the caption of the label that stands level with it.
@@ -42,9 +38,9 @@ void WebWindow::show() {
 }
 
 bool WebWindow::clicked(std::size_t index) {
-    if (index >= m_clicked.size() || !m_host.acceptsEvents())
+    if (index >= controlTable().size() || !m_host.acceptsEvents())
         return false;
-    click(m_host, m_clicked[index]);
+    click(m_host, clickOf(controlTable()[index].name));
     return true;
 }
 

@@ -3,8 +3,6 @@
 // made to work, each event handed to the window model.
 #pragma once
 
-#include <vector>
-
 #include "host/web/web_host.h"
 #include "ui/window_model.h"
 
@@ -24,7 +22,6 @@ public:
 
 private:
     WebHost m_host;
-    std::vector<Click> m_clicked; // by index in controlTable()
 };
 
 } // namespace kalvoran

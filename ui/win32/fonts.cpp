@@ -5,6 +5,7 @@
 #include <array>
 #include <cwchar>
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 #include <type_traits>
@@ -43,7 +44,7 @@ bool installed(const wchar_t* face) {
 // faces of Arial's widths that Wine and Linux systems bring.
 std::vector<std::wstring> standIns(const std::wstring& message) {
     std::vector<std::wstring> faces{message};
-    for (std::string_view face : kArialWidths)
+    for (std::string_view face : std::span(kFaces).subspan(kLayoutFaceCount))
         if (toUtf16(face) != message)
             faces.push_back(toUtf16(face));
     return faces;
@@ -152,8 +153,8 @@ bool drawsAsMeasured(HFONT font, const std::vector<std::wstring>& texts) {
 
 Fonts::Fonts(UINT dpi) {
     // The faces the layout was drawn with; MS Sans Serif's bitmap strikes are made for 96 dpi.
-    for (std::size_t i = dpi == USER_DEFAULT_SCREEN_DPI ? 0 : 1; i < kLayoutFaces.size(); ++i)
-        if (const std::wstring face = toUtf16(kLayoutFaces[i]);
+    for (std::size_t i = dpi == USER_DEFAULT_SCREEN_DPI ? 0 : 1; i < kLayoutFaceCount; ++i)
+        if (const std::wstring face = toUtf16(kFaces[i]);
             installed(face.c_str()) && make(face, dpi))
             return;
     const std::wstring message = messageFace(dpi);

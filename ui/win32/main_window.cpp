@@ -114,7 +114,6 @@ void MainWindow::buildControls(UINT dpi) {
     std::array<HWND, kContainers.size()> containers{};
     containers[index(Container::Form1)] = m_hwnd;
     m_controls.assign(table.size(), nullptr);
-    m_clicked.assign(table.size(), {});
     m_toolTips =
         CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, 0, 0,
                         0, 0, m_hwnd, nullptr, instance, nullptr);
@@ -153,7 +152,6 @@ void MainWindow::buildControls(UINT dpi) {
         if (!hwnd)
             throw std::runtime_error("a control could not be created");
         m_controls[i] = hwnd;
-        m_clicked[i] = clickOf(entry.name);
         guard(hwnd);
 
         if (!entry.toolTip.empty()) {
@@ -294,7 +292,8 @@ void MainWindow::onClicked(HWND control) {
     const auto found = std::ranges::find(m_controls, control);
     if (!control || found == m_controls.end())
         return;
-    click(m_host, m_clicked[static_cast<std::size_t>(found - m_controls.begin())]);
+    click(m_host,
+          clickOf(controlTable()[static_cast<std::size_t>(found - m_controls.begin())].name));
 }
 
 // Enter presses the focused command button, and nothing else.

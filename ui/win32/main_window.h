@@ -66,7 +66,6 @@ private:
     HICON m_icons[2]{};           // by ICON_SMALL and ICON_BIG
     SIZE m_size{};                // the window's one size at its DPI
     std::vector<HWND> m_controls; // by index in the layout table
-    std::vector<Click> m_clicked; // what a click on each control runs, by index in the table
     std::vector<HWND> m_names;    // the accessible name of each field, hidden
     HWND m_toolTips = nullptr;
     HWND m_lastFocus = nullptr;
