@@ -69,6 +69,12 @@ Band levelBand(const Rect& field, const Rect& label) {
     return {std::max(-spare, 0), std::max(spare, 0)};
 }
 
+int unitRow(const ControlSpec& label, int lineHeight, int dpi) {
+    const Rect own = pixelRect(label, dpi);
+    const Band band = levelBand(pixelRect(*specNamed(info(*label.unitOf).name), dpi), own);
+    return centredRow(band, own.height, lineHeight);
+}
+
 Click clickOf(std::string_view control) { return {commandHandler(control), optionNamed(control)}; }
 
 void click(Host& host, const Click& clicked) {

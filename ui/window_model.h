@@ -73,6 +73,8 @@ constexpr int centredRow(const Band& band, int height, int lineHeight) {
     const int spare = height - band.top - band.bottom - lineHeight;
     return band.top + (spare >= 0 ? spare / 2 : -((1 - spare) / 2));
 }
+// The row at which a unit label's text of lineHeight, at dpi, stands level with its field's.
+int unitRow(const ControlSpec& label, int lineHeight, int dpi = kStandardDpi);
 
 // What a click on a control runs: a command button's handler or its option button selected;
 // neither for any other control.

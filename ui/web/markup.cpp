@@ -74,13 +74,6 @@ std::string style(const ControlSpec& c, int line) {
     return attribute("style", s);
 }
 
-// The row of a unit label's line in the label, level with its field's text.
-int unitRow(const ControlSpec& label, int line) {
-    const Rect field = pixelRect(*specNamed(info(*label.unitOf).name));
-    const Rect own = pixelRect(label);
-    return centredRow(levelBand(field, own), own.height, line);
-}
-
 void writeContainer(std::string& out, Container container);
 
 void writeControl(std::string& out, const ControlSpec& c) {

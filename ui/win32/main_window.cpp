@@ -206,12 +206,9 @@ void MainWindow::levelUnitLabels(UINT dpi) {
     const std::span<const ControlSpec> table = controlTable();
     for (std::size_t i = 0; i < table.size(); ++i)
         if (table[i].unitOf) {
-            HWND field = m_host.field(*table[i].unitOf);
-            const Rect unit = pixelRect(table[i], int(dpi));
-            const Rect beside = pixelRect(*specNamed(info(*table[i].unitOf).name), int(dpi));
             // On the field's text line, which the field centres on its height.
             drawTextAt(m_controls[i],
-                       centredRow(levelBand(beside, unit), unit.height, lineHeight(field)));
+                       unitRow(table[i], lineHeight(m_host.field(*table[i].unitOf)), int(dpi)));
         }
 }
 
